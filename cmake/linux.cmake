@@ -1,0 +1,19 @@
+# Native build: the program on our Windows-API layer, its tests and benchmarks.
+find_package(PkgConfig REQUIRED)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL)
+pkg_check_modules(GLU REQUIRED IMPORTED_TARGET glu)
+foreach(lib zelmvik_state zelmvik_scene zelmvik_shell)
+    target_link_libraries(${lib} PUBLIC OpenGL::GL PkgConfig::GLU)
+endforeach()
+
+add_subdirectory(platform)
+
+option(ZELMVIK_TESTS "Build the tests" ON)
+if(ZELMVIK_TESTS)
+    enable_testing()
+    add_subdirectory(tests)
+endif()
+
+if(EXISTS ${PROJECT_SOURCE_DIR}/bench/CMakeLists.txt)
+    add_subdirectory(bench)
+endif()
