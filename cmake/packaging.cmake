@@ -1,0 +1,29 @@
+# Installation and packages: a .deb of the native program, a .zip of the Windows executable.
+include(GNUInstallDirs)
+if(NOT TARGET zelmvik)
+    return()
+endif()
+
+if(WIN32)
+    install(TARGETS zelmvik RUNTIME DESTINATION .)
+    set(CPACK_GENERATOR ZIP)
+else()
+    install(TARGETS zelmvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/zelmvik.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/zelmvik.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+    set(CPACK_DEBIAN_PACKAGE_SECTION games)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+endif()
+
+set(CPACK_PACKAGE_NAME zelmvik)
+set(CPACK_PACKAGE_VENDOR zelmvik)
+set(CPACK_PACKAGE_CONTACT "zelmvik developers <zelmvik@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME zelmvik-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})
+include(CPack)
