@@ -1,0 +1,12 @@
+// Windows code page 1252, the byte encoding of the program's texts.
+#pragma once
+
+#include <cstdint>
+
+namespace zelmvik::font {
+
+// The Unicode code point of a code page 1252 byte; the five bytes the code page leaves
+// undefined map to themselves, as Windows' own conversion does.
+char32_t cp1252_to_unicode(uint8_t byte);
+
+} // namespace zelmvik::font

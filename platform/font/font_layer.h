@@ -1,0 +1,12 @@
+// What the rest of our Windows-API layer needs from the font calls.
+#pragma once
+
+#include "platform/win32.h"
+
+extern "C" {
+
+// Forgets the font selected into a device context that is being released; the next
+// SelectObject on that handle finds the stock font again, as on a fresh DC.
+void zelmvik_font_release_dc(HDC hdc);
+
+} // extern "C"

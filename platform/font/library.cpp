@@ -1,0 +1,48 @@
+#include "platform/font/library.h"
+
+namespace zelmvik::font {
+namespace {
+
+// Torn down at exit so that leak checkers see nothing of ours still held. Faces must be
+// closed before this goes: the font table is constructed after it and so destroyed first.
+class Libraries {
+  public:
+    Libraries() {
+        if (FT_Init_FreeType(&ft_) != 0)
+            ft_ = nullptr;
+        config_ = FcInitLoadConfigAndFonts();
+    }
+    ~Libraries() {
+        if (ft_ != nullptr)
+            FT_Done_FreeType(ft_);
+        if (config_ != nullptr)
+            FcConfigDestroy(config_);
+        FcFini();
+    }
+    Libraries(const Libraries &) = delete;
+    Libraries &operator=(const Libraries &) = delete;
+
+    FT_Library ft() const { return ft_; }
+    FcConfig *config() const { return config_; }
+
+  private:
+    FT_Library ft_ = nullptr;
+    FcConfig *config_ = nullptr;
+};
+
+Libraries &libraries() {
+    static Libraries instance;
+    return instance;
+}
+
+} // namespace
+
+FT_Library freetype() {
+    return libraries().ft();
+}
+
+FcConfig *fontconfig() {
+    return libraries().config();
+}
+
+} // namespace zelmvik::font
