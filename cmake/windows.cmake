@@ -7,7 +7,8 @@ foreach(lib zelmvik_state zelmvik_scene zelmvik_shell)
     endif()
 endforeach()
 
-add_executable(zelmvik WIN32)
+enable_language(RC)
+add_executable(zelmvik WIN32 resources/zelmvik.rc)
 set_target_properties(zelmvik PROPERTIES LINKER_LANGUAGE CXX)
 target_link_options(zelmvik PRIVATE -static)
 target_link_libraries(zelmvik PRIVATE zelmvik_shell zelmvik_scene zelmvik_state
