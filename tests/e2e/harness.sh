@@ -1,0 +1,198 @@
+# Drives zelmvik the way a person would: answers its message boxes, looks at its window,
+# presses keys and closes it. Sourced by run-case; needs DISPLAY (tests/with-xvfb sets it).
+#
+# HOST is "native" (our SDL layer) or "wine" (zelmvik.exe under wine64). PROGRAM is the
+# executable, OUT the folder the screenshots go to. For Wine, WINEPREFIX must be set.
+
+set -uo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+prog_pid=""
+prog_rc=""
+
+log() { printf '[%s] %s\n' "$(date +%T)" "$*"; }
+fail() {
+    log "FAIL: $*"
+    shot_root "failure"
+    exit 1
+}
+
+wine64_bin() {
+    command -v wine64 2>/dev/null || echo /usr/lib/wine/wine64
+}
+
+stop_program() {
+    if [ -n "$prog_pid" ] && kill -0 "$prog_pid" 2>/dev/null; then
+        kill "$prog_pid" 2>/dev/null
+        for _ in $(seq 50); do
+            kill -0 "$prog_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -KILL "$prog_pid" 2>/dev/null
+    fi
+    [ -n "$prog_pid" ] && wait "$prog_pid" 2>/dev/null
+    prog_pid=""
+    if [ "$HOST" = wine ]; then
+        # The server of our own prefix; a live one would keep this screen's modes for the next.
+        wineserver -k 2>/dev/null
+        wineserver -w 2>/dev/null
+    fi
+}
+trap stop_program EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+start_program() {
+    log "starting $PROGRAM on $HOST"
+    if [ "$HOST" = wine ]; then
+        export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+        "$(wine64_bin)" "$PROGRAM" >"$OUT/program.log" 2>&1 &
+    else
+        export DBUS_SESSION_BUS_ADDRESS=disabled:
+        "$PROGRAM" >"$OUT/program.log" 2>&1 &
+    fi
+    prog_pid=$!
+}
+
+# Ids of the top-level windows whose name is exactly $1. Wine's windows are found by
+# xdotool; SDL's message box only shows up in the window tree.
+windows_named() {
+    xwininfo -root -tree 2>/dev/null |
+        awk -v name="\"$1\":" 'index($0, name) { print $1 }'
+}
+
+# Waits up to $2 seconds (default 30) for a mapped window named $1, other than $3 if given;
+# its id goes to $found.
+wait_window() {
+    local name=$1 limit=${2:-30} old=${3:-} id
+    found=""
+    for _ in $(seq $((limit * 5))); do
+        for id in $(windows_named "$name"); do
+            [ "$id" = "$old" ] && continue
+            if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+                found=$id
+                return 0
+            fi
+        done
+        program_running || return 1
+        sleep 0.2
+    done
+    return 1
+}
+
+program_running() { [ -n "$prog_pid" ] && kill -0 "$prog_pid" 2>/dev/null; }
+
+press() {
+    local id=$1
+    shift
+    log "key $* -> $id"
+    xdotool key --window "$id" "$@" 2>/dev/null
+}
+
+# Both hosts take Return as the default button, Yes. No is "n" in Wine's box and Escape in
+# SDL's (Escape in Wine's would be IDCANCEL, a different answer).
+answer_yes() { press "$1" Return; }
+answer_no() {
+    if [ "$HOST" = wine ]; then press "$1" n; else press "$1" Escape; fi
+}
+
+# Closes the window the way a window manager's close button does: the WM_DELETE_WINDOW
+# client message, which only a window that takes part in that protocol will get.
+close_window() {
+    local id=$1
+    xprop -id "$id" WM_PROTOCOLS | grep -q WM_DELETE_WINDOW ||
+        fail "window $id does not take WM_DELETE_WINDOW; a window manager would kill it"
+    log "WM_DELETE_WINDOW -> $id"
+    python3 "$here/wm-delete.py" "$id" || fail "could not send WM_DELETE_WINDOW"
+}
+
+# A fullscreen window says so to the window manager.
+is_fullscreen() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN; }
+
+focus() { xdotool windowfocus "$1" 2>/dev/null || true; }
+
+# "W H X Y" of the window $1 (its client area: neither host draws a frame without a
+# window manager), X and Y absolute.
+geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+        END { print w, h, x, y }'
+}
+
+screen_size() { xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print w, h }'; }
+
+shot() {
+    local id=$1 name=$2
+    import -window "$id" "$OUT/$name.png" 2>/dev/null || fail "no screenshot of $id"
+    log "screenshot $OUT/$name.png"
+}
+shot_root() { import -window root "$OUT/$1.png" 2>/dev/null; }
+
+# Bounding box "W H X Y" of everything that is not black in screenshot $1.
+lit_box() {
+    convert "$OUT/$1.png" -bordercolor black -border 1 -fuzz 4% -trim \
+        -format '%w %h %X %Y' info: | tr -d '+'
+}
+
+lit_pixels() {
+    convert "$OUT/$1.png" -fuzz 4% -fill black -opaque black -fill white +opaque black \
+        -colorspace gray -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# The line of text must be lit where the animation can put it: its left end between the
+# extremes of the horizontal drift (x about 30 to 88 at 640 wide), its rows inside the
+# vertical drift (the baseline stays within 77% of the half-height around the middle, the
+# glyphs reach some 17 rows above it), one line high and most of the window wide.
+check_text() {
+    local name=$1 w h x y n rows
+    read -r w h x y <<<"$(lit_box "$name")"
+    n=$(lit_pixels "$name")
+    rows=$(convert "$OUT/$name.png" -format %h info:)
+    x=$((x - 1)) y=$((y - 1))
+    log "$name: lit box ${w}x${h} at ($x,$y), $n lit pixels"
+    [ "$n" -gt 1000 ] || fail "$name: almost nothing is drawn ($n lit pixels)"
+    [ "$x" -ge 20 ] && [ "$x" -le 100 ] || fail "$name: text starts at x=$x"
+    [ "$y" -ge 15 ] && [ $((y + h)) -le $((rows - 15)) ] ||
+        fail "$name: text rows $y..$((y + h)) of $rows"
+    [ "$h" -ge 12 ] && [ "$h" -le 40 ] || fail "$name: text is $h rows high"
+    # 39 glyphs of 14 pixels. Under Wine on Mesa the spaces come out as empty lists that do
+    # not advance (Wine's own wglUseFontBitmapsA), so its line is 6 glyphs shorter.
+    local least=520
+    [ "$HOST" = wine ] && least=440
+    [ "$w" -ge "$least" ] && [ "$w" -le 560 ] || fail "$name: text is $w pixels wide"
+}
+
+# Two screenshots apart in time differ: the line moved or changed colour.
+check_animates() {
+    local a=$1 b=$2 diff
+    diff=$(compare -metric AE "$OUT/$a.png" "$OUT/$b.png" null: 2>&1)
+    log "$a vs $b: $diff pixels differ"
+    [ "${diff%%[^0-9]*}" -gt 0 ] || fail "the text did not move or change colour"
+}
+
+check_size() {
+    local id=$1 want_w=$2 want_h=$3 w h x y
+    read -r w h x y <<<"$(geometry "$id")"
+    log "window $id: ${w}x${h} at ($x,$y)"
+    [ "$w" = "$want_w" ] && [ "$h" = "$want_h" ] || fail "client area ${w}x${h}, not ${want_w}x${want_h}"
+}
+
+# Waits up to $1 seconds for the program to end and sets prog_rc.
+wait_exit() {
+    local limit=${1:-30}
+    for _ in $(seq $((limit * 10))); do
+        program_running || break
+        sleep 0.1
+    done
+    program_running && fail "the program did not end within $limit s"
+    wait "$prog_pid"
+    prog_rc=$?
+    prog_pid=""
+    log "exit code $prog_rc"
+}
+
+expect_exit() {
+    wait_exit "${2:-30}"
+    [ "$prog_rc" = "$1" ] || fail "exit code $prog_rc, expected $1"
+}
