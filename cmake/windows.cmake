@@ -9,6 +9,9 @@ endforeach()
 
 enable_language(RC)
 add_executable(zelmvik WIN32 resources/zelmvik.rc)
+# windres reports no dependencies: without this a new icon would not reach the executable.
+set_source_files_properties(resources/zelmvik.rc PROPERTIES OBJECT_DEPENDS
+                            ${PROJECT_SOURCE_DIR}/resources/zelmvik.ico)
 set_target_properties(zelmvik PROPERTIES LINKER_LANGUAGE CXX)
 target_link_options(zelmvik PRIVATE -static)
 target_link_libraries(zelmvik PRIVATE zelmvik_shell zelmvik_scene zelmvik_state
