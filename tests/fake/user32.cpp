@@ -145,6 +145,9 @@ BOOL WINAPI DestroyWindow(HWND window) {
         return FALSE;
     w->alive = false;
     world().formats.erase(w->dc);
+    auto &queue = world().queue; // what was posted to it goes with it
+    for (auto it = queue.begin(); it != queue.end();)
+        it = it->hwnd == window ? queue.erase(it) : it + 1;
     if (world().focus == window)
         world().focus = NULL;
     return TRUE;
