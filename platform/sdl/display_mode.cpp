@@ -1,0 +1,58 @@
+#include "platform/sdl/fault.h"
+#include "platform/sdl/layer.h"
+
+using namespace zelmvik;
+
+static int bits_of(const SDL_DisplayMode &m) {
+    return static_cast<int>(SDL_BITSPERPIXEL(m.format));
+}
+
+// The first mode of the display that has every field the request names.
+static bool find_mode(const DEVMODEA &dm, SDL_DisplayMode *found) {
+    int n = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < n; ++i) {
+        SDL_DisplayMode m;
+        if (SDL_GetDisplayMode(0, i, &m) != 0)
+            continue;
+        if ((dm.dmFields & DM_PELSWIDTH) && static_cast<DWORD>(m.w) != dm.dmPelsWidth)
+            continue;
+        if ((dm.dmFields & DM_PELSHEIGHT) && static_cast<DWORD>(m.h) != dm.dmPelsHeight)
+            continue;
+        if ((dm.dmFields & DM_BITSPERPEL) && static_cast<DWORD>(bits_of(m)) != dm.dmBitsPerPel)
+            continue;
+        if ((dm.dmFields & DM_DISPLAYFREQUENCY) && dm.dmDisplayFrequency > 1 &&
+            static_cast<DWORD>(m.refresh_rate) != dm.dmDisplayFrequency)
+            continue;
+        *found = m;
+        return true;
+    }
+    return false;
+}
+
+// SDL switches modes only for a fullscreen window, so a mode set here is remembered and taken
+// up by the popup window that covers it (apply_display_mode); putting the desktop mode back
+// takes every window out of fullscreen.
+LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *lpDevMode, DWORD dwFlags) {
+    Layer &l = layer();
+    if (!lpDevMode) {
+        if (l.display.switched) {
+            l.display.switched = false;
+            for (auto &w : l.windows)
+                apply_display_mode(*w.second);
+        }
+        return DISP_CHANGE_SUCCESSFUL;
+    }
+    (void)dwFlags;
+    if (injected_fault("ChangeDisplaySettingsA"))
+        return DISP_CHANGE_FAILED;
+    if (!video())
+        return DISP_CHANGE_FAILED;
+    SDL_DisplayMode mode;
+    if (!find_mode(*lpDevMode, &mode))
+        return DISP_CHANGE_BADMODE;
+    l.display.switched = true;
+    l.display.mode = mode;
+    for (auto &w : l.windows)
+        apply_display_mode(*w.second);
+    return DISP_CHANGE_SUCCESSFUL;
+}

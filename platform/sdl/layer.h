@@ -1,0 +1,141 @@
+// The objects our Windows-API layer shares between its calls: the class table, the window
+// table, the GL contexts, the message queue and the display-mode state. One thread owns all
+// of it, as one thread owns a Windows message queue.
+#pragma once
+
+#include "platform/win32.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace zelmvik {
+
+struct SdlWindowDeleter {
+    void operator()(SDL_Window *w) const { SDL_DestroyWindow(w); }
+};
+using SdlWindowPtr = std::unique_ptr<SDL_Window, SdlWindowDeleter>;
+
+struct SdlContextDeleter {
+    void operator()(void *c) const { SDL_GL_DeleteContext(c); }
+};
+using SdlContextPtr = std::unique_ptr<void, SdlContextDeleter>;
+
+struct WindowClass {
+    WNDCLASSA wc;
+    std::string name; // wc.lpszClassName points into this
+};
+
+struct Window {
+    HWND hwnd;
+    HDC hdc;
+    std::string class_name;
+    HINSTANCE instance;
+    WNDPROC proc;
+    DWORD style;
+    DWORD ex_style;
+    std::string title; // UTF-8
+    int x, y;          // client area, screen coordinates
+    int width, height; // client area
+    bool fullscreen;
+    int pixel_format; // 0 until SetPixelFormat
+    bool visible = false;
+    bool minimised = false;
+    bool activated = false;
+    bool refuses_screensaver = false;
+    bool destroying = false;
+    int reported_width = -1, reported_height = -1; // last WM_SIZE
+    SdlWindowPtr sdl;
+};
+
+struct Context {
+    SdlContextPtr sdl;
+    int pixel_format;
+};
+
+// Messages posted to the thread, and the quit request that comes after all of them.
+class MessageQueue {
+  public:
+    void post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWORD time);
+    // The first waiting message that passes the filter, removed or left in place.
+    bool take(MSG *msg, HWND filter, UINT min, UINT max, bool remove);
+    void post_quit(int code);
+    void forget_window(HWND hwnd);
+    void clear();
+
+  private:
+    std::deque<MSG> posted_;
+    bool quit_ = false;
+    int quit_code_ = 0;
+};
+
+struct DisplayModeState {
+    bool switched = false;
+    SDL_DisplayMode mode{};
+};
+
+struct Layer {
+    std::map<std::string, WindowClass> classes; // key: instance + name
+    std::map<HWND, std::unique_ptr<Window>> windows;
+    std::map<HDC, HWND> dcs;
+    std::map<HGLRC, Context> contexts;
+    HGLRC current_context = nullptr;
+    HWND active = nullptr;
+    HWND focus = nullptr;
+    MessageQueue queue;
+    DisplayModeState display;
+    int cursor_count = 0;
+    bool key_down[256] = {};
+    uintptr_t next_handle = 0x10;
+
+    template <typename H> H new_handle() { return reinterpret_cast<H>(next_handle++); }
+};
+
+// The one layer of the process, created on first use.
+Layer &layer();
+
+// Starts SDL's video subsystem on first need; false when no display can be opened.
+bool video();
+
+const WindowClass *find_class(LPCSTR name, HINSTANCE instance, std::string *key);
+Window *find_window(HWND hwnd);
+Window *window_of_dc(HDC hdc);
+Window *window_of_sdl_id(Uint32 id);
+
+// Calls the window procedure synchronously, as Windows does for the messages it sends.
+LRESULT send_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Creates the SDL window behind w from its fields; false (and w unchanged) on failure.
+bool create_sdl_window(Window &w, bool opengl);
+
+// Makes the window fullscreen on the switched mode when it is a popup covering that mode.
+void apply_display_mode(Window &w);
+// Takes activation and focus away from the window, sending what Windows sends.
+void deactivate_window(HWND hwnd);
+
+// Screen saver inhibited while any shown window refuses it.
+void update_screensaver();
+
+// Windows' frame for a style: how far the outer rectangle reaches beyond the client area.
+RECT frame_for_style(DWORD style, BOOL menu, DWORD ex_style);
+
+// The pixel formats the layer offers, numbered from 1 as ChoosePixelFormat returns them.
+struct PixelFormat {
+    int red, green, blue, alpha, depth, stencil;
+    bool double_buffer;
+};
+const PixelFormat *pixel_format(int index);
+// SDL's GL attributes for a format; they choose the visual of the next OpenGL window.
+void apply_gl_attributes(const PixelFormat &f);
+
+// Turns waiting SDL events into posted messages.
+void pump_events();
+
+// Code page 1252 to UTF-8.
+std::string cp1252_to_utf8(const char *text);
+
+} // namespace zelmvik

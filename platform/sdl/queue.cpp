@@ -1,0 +1,65 @@
+#include "platform/sdl/layer.h"
+
+#include <algorithm>
+
+namespace zelmvik {
+
+void MessageQueue::post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWORD time) {
+    MSG m = {};
+    m.hwnd = hwnd;
+    m.message = message;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    m.time = time;
+    posted_.push_back(m);
+}
+
+static bool passes(const MSG &m, HWND filter, UINT min, UINT max) {
+    if (filter == reinterpret_cast<HWND>(-1)) {
+        if (m.hwnd)
+            return false; // only messages posted to the thread itself
+    } else if (filter && m.hwnd != filter) {
+        return false;
+    }
+    return (min == 0 && max == 0) || (m.message >= min && m.message <= max);
+}
+
+bool MessageQueue::take(MSG *msg, HWND filter, UINT min, UINT max, bool remove) {
+    for (auto it = posted_.begin(); it != posted_.end(); ++it) {
+        if (!passes(*it, filter, min, max))
+            continue;
+        *msg = *it;
+        if (remove)
+            posted_.erase(it);
+        return true;
+    }
+    // The quit request waits behind every posted message the filter lets through.
+    MSG quit = {};
+    quit.message = WM_QUIT;
+    quit.wParam = static_cast<WPARAM>(quit_code_);
+    if (!quit_ || !passes(quit, filter == reinterpret_cast<HWND>(-1) ? NULL : filter, min, max))
+        return false;
+    *msg = quit;
+    if (remove)
+        quit_ = false;
+    return true;
+}
+
+void MessageQueue::post_quit(int code) {
+    quit_ = true;
+    quit_code_ = code;
+}
+
+void MessageQueue::forget_window(HWND hwnd) {
+    posted_.erase(std::remove_if(posted_.begin(), posted_.end(),
+                                 [hwnd](const MSG &m) { return m.hwnd == hwnd; }),
+                  posted_.end());
+}
+
+void MessageQueue::clear() {
+    posted_.clear();
+    quit_ = false;
+    quit_code_ = 0;
+}
+
+} // namespace zelmvik

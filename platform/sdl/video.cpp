@@ -1,0 +1,46 @@
+#include "platform/sdl/layer.h"
+
+#include <cstdlib>
+
+namespace zelmvik {
+
+Layer &layer() {
+    static Layer the_layer;
+    return the_layer;
+}
+
+// Runs before the layer's own destructor (which was constructed first): the windows and
+// contexts go while SDL is still up, then SDL puts any switched display mode back.
+static void shutdown() {
+    Layer &l = layer();
+    l.contexts.clear();
+    l.current_context = nullptr;
+    l.dcs.clear();
+    l.windows.clear();
+    l.display.switched = false;
+    SDL_Quit();
+}
+
+bool video() {
+    if (SDL_WasInit(SDL_INIT_VIDEO))
+        return true;
+    layer();
+    SDL_SetMainReady();
+    // The window manager's close is the window's own business (WM_SYSCOMMAND), not a quit
+    // of the whole program; SDL_QUIT then only comes from SIGINT/SIGTERM.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // The screen saver runs unless a shown window refuses it (update_screensaver).
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        return false;
+    static bool registered = false;
+    if (!registered) {
+        registered = true;
+        std::atexit(shutdown);
+    }
+    SDL_ShowCursor(layer().cursor_count >= 0 ? SDL_ENABLE : SDL_DISABLE);
+    update_screensaver();
+    return true;
+}
+
+} // namespace zelmvik

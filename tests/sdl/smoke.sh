@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Runs the whole program once on the current X display (tests/with-xvfb gives it one):
+# answers the start-up question with No (Esc on the box), waits for the window, presses Esc and expects the
+# exit code 27 (the Esc key's own message).
+# Usage: smoke.sh path/to/zelmvik
+set -uo pipefail
+program=$1
+
+pid=""
+cleanup() {
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    fi
+}
+trap cleanup EXIT
+
+# Polls for up to 20 s; prints the id of the first top-level window whose name matches.
+find_window() {
+    for _ in $(seq 200); do
+        id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$1" | head -n1 | awk '{print $1}')
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+"$program" &
+pid=$!
+
+box=$(find_window "Plimbrok - QOR 2006") || { echo "no start-up question" >&2; exit 1; }
+xdotool key --window "$box" Escape
+
+# Only the shown window: the layer makes its hidden window again when it sets the pixel format.
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "Zelmvik til qor!" | head -n1)
+[ -n "$window" ] || { echo "no program window" >&2; exit 1; }
+sleep 0.5
+xdotool key --window "$window" Escape
+
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    echo "the program did not end after Esc" >&2
+    exit 1
+fi
+wait "$pid"
+code=$?
+pid=""
+if [ "$code" -ne 27 ]; then
+    echo "exit code $code, expected 27" >&2
+    exit 1
+fi
+echo "smoke: ok"
