@@ -106,8 +106,16 @@ close_window() {
     python3 "$here/wm-delete.py" "$id" || fail "could not send WM_DELETE_WINDOW"
 }
 
-# A fullscreen window says so to the window manager.
-is_fullscreen() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN; }
+# Both hosts put a windowed window's outer corner at (0,0), so its client area sits inside
+# the frame, away from the corner; a fullscreen popup has no frame and its client area is at
+# (0,0). (Only Wine also tells a window manager with _NET_WM_STATE_FULLSCREEN; the native
+# layer sets no such hint, so it is logged, not required.)
+is_framed() {
+    local w h x y
+    read -r w h x y <<<"$(geometry "$1")"
+    [ "$x,$y" != "0,0" ]
+}
+log_wm_state() { log "$1: $(xprop -id "$1" _NET_WM_STATE _MOTIF_WM_HINTS 2>&1 | tr '\n' ' ')"; }
 
 focus() { xdotool windowfocus "$1" 2>/dev/null || true; }
 
