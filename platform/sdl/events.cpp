@@ -31,6 +31,9 @@ static void window_event(const SDL_WindowEvent &e) {
         if (w->minimised)
             break;
         w->minimised = true;
+        w->activated = false; // a minimised window is not the active one
+        if (l.active == w->hwnd)
+            l.active = NULL;
         post(*w, WM_ACTIVATE, activation(WA_INACTIVE, *w), 0, e.timestamp);
         w->reported_width = w->reported_height = 0;
         post(*w, WM_SIZE, SIZE_MINIMIZED, 0, e.timestamp);
