@@ -10,10 +10,9 @@ const char question_caption[] = "Plimbrok - QOR 2006 skal vi?  -- lidt screen!";
 
 const std::string idle = "PeekMessageA(NULL, 0, 0, 0x1) -> idle";
 
-std::string msg(const char *name, HWND wnd, const char *wparam, const char *lparam = "0x0") {
-    return std::string(name) + "(" +
-           (wnd ? "hwnd" + std::to_string(int(uintptr_t(wnd) & 0xfff)) : "NULL") + ", " + wparam +
-           ", " + lparam + ")";
+// A message as the log shows it.
+std::string msg(const char *name, const char *wnd, const char *wparam, const char *lparam = "0x0") {
+    return std::string(name) + "(" + wnd + ", " + wparam + ", " + lparam + ")";
 }
 
 // One pass that takes `m` and hands it to the window.
@@ -45,6 +44,7 @@ TEST_F(WinMainTest, AsksFirstAndYesMeansFullscreen) {
     const fake::Box &asked = fake::boxes()[0];
     EXPECT_EQ(asked.owner, nullptr);
     EXPECT_EQ(asked.text, std::string(question));
+    EXPECT_EQ(asked.text.size(), 138u) << "two spaces after the exclamation, seven full stops";
     EXPECT_EQ(asked.caption, std::string(question_caption));
     EXPECT_EQ(asked.type, 0x24u);
     EXPECT_EQ(fake::slice("MessageBoxA", "InitGL"),
@@ -72,9 +72,8 @@ TEST_F(WinMainTest, EscEndsAtTheNextIdlePassWithoutPresenting) {
     fake::at_idle(2, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     EXPECT_EQ(Run(), 27);
 
-    EXPECT_EQ(Loop(),
-              (frame() + frame() + pumped(msg("WM_KEYDOWN", fake::hwnd(1), "0x1b", "0x10001")) +
-               Log{idle, "DrawGLScene()"} + killed(false, rendering_context)));
+    EXPECT_EQ(Loop(), (frame() + frame() + pumped(msg("WM_KEYDOWN", "hwnd1", "0x1b", "0x10001")) +
+                       Log{idle, "DrawGLScene()"} + killed(false, rendering_context)));
     ExpectReleased();
 }
 
@@ -86,10 +85,10 @@ TEST_F(WinMainTest, CloseQuitsWithZero) {
     });
     EXPECT_EQ(Run(), 0);
 
-    EXPECT_EQ(Loop(), (frame() + pumped(msg("WM_KEYDOWN", fake::hwnd(1), "0x41")) +
-                       pumped(msg("WM_CLOSE", fake::hwnd(1), "0x0")) +
+    EXPECT_EQ(Loop(), (frame() + pumped(msg("WM_KEYDOWN", "hwnd1", "0x41")) +
+                       pumped(msg("WM_CLOSE", "hwnd1", "0x0")) +
                        Log{"PostQuitMessage(0)",
-                           "PeekMessageA(NULL, 0, 0, 0x1) -> " + msg("WM_QUIT", NULL, "0x0")} +
+                           "PeekMessageA(NULL, 0, 0, 0x1) -> " + msg("WM_QUIT", "NULL", "0x0")} +
                        killed(false, rendering_context)));
 }
 
@@ -99,10 +98,10 @@ TEST_F(WinMainTest, F1RebuildsInTheOtherModeOncePerKeyDown) {
     fake::at_idle(3, WM_KEYDOWN, VK_ESCAPE);
     EXPECT_EQ(Run(), 27);
 
-    EXPECT_EQ(Loop(), (frame(1) + pumped(msg("WM_KEYDOWN", fake::hwnd(1), "0x70")) + frame(1) +
+    EXPECT_EQ(Loop(), (frame(1) + pumped(msg("WM_KEYDOWN", "hwnd1", "0x70")) + frame(1) +
                        killed(false, rendering_context, 1) + created(true, 2) + frame(2) +
-                       pumped(msg("WM_KEYDOWN", fake::hwnd(2), "0x1b")) +
-                       Log{idle, "DrawGLScene()"} + killed(true, rendering_context, 2)));
+                       pumped(msg("WM_KEYDOWN", "hwnd2", "0x1b")) + Log{idle, "DrawGLScene()"} +
+                       killed(true, rendering_context, 2)));
     EXPECT_FALSE(keys[VK_F1]);
     EXPECT_TRUE(fullscreen);
     EXPECT_EQ(cnt1, 4.0f) << "the counters carry on across the rebuild";
@@ -116,10 +115,10 @@ TEST_F(WinMainTest, EscAndF1TogetherSwitchFirstThenEnd) {
     });
     EXPECT_EQ(Run(), 27);
 
-    EXPECT_EQ(Loop(), (frame() + pumped(msg("WM_KEYDOWN", fake::hwnd(1), "0x70")) +
-                       pumped(msg("WM_KEYDOWN", fake::hwnd(1), "0x1b")) +
-                       Log{idle, "DrawGLScene()"} + killed(true, rendering_context, 1) +
-                       created(false, 2) + killed(false, rendering_context, 2)));
+    EXPECT_EQ(Loop(), (frame() + pumped(msg("WM_KEYDOWN", "hwnd1", "0x70")) +
+                       pumped(msg("WM_KEYDOWN", "hwnd1", "0x1b")) + Log{idle, "DrawGLScene()"} +
+                       killed(true, rendering_context, 1) + created(false, 2) +
+                       killed(false, rendering_context, 2)));
     ExpectReleased();
 }
 
@@ -129,9 +128,9 @@ TEST_F(WinMainTest, MinimisedSwapsWithoutDrawingAndStillHearsEsc) {
     fake::at_idle(3, WM_KEYDOWN, VK_ESCAPE);
     EXPECT_EQ(Run(), 27);
 
-    EXPECT_EQ(Loop(), (frame() + pumped(msg("WM_ACTIVATE", fake::hwnd(1), "0x10000")) +
+    EXPECT_EQ(Loop(), (frame() + pumped(msg("WM_ACTIVATE", "hwnd1", "0x10000")) +
                        Log{idle, "SwapBuffers(hdc1)", idle, "SwapBuffers(hdc1)"} +
-                       pumped(msg("WM_KEYDOWN", fake::hwnd(1), "0x1b")) + Log{idle} +
+                       pumped(msg("WM_KEYDOWN", "hwnd1", "0x1b")) + Log{idle} +
                        killed(false, rendering_context)));
     EXPECT_EQ(cnt1, 1.0f);
 }
@@ -142,7 +141,7 @@ TEST_F(WinMainTest, FailedFrameEndsTheLoopWithTheLastMessage) {
     fake::fail("DrawGLScene", 3);
     EXPECT_EQ(Run(), 'A') << "an idle peek leaves the last message in place";
 
-    EXPECT_EQ(Loop(), (frame() + pumped(msg("WM_KEYDOWN", fake::hwnd(1), "0x41")) + frame() +
+    EXPECT_EQ(Loop(), (frame() + pumped(msg("WM_KEYDOWN", "hwnd1", "0x41")) + frame() +
                        Log{idle, "DrawGLScene()"} + killed(false, rendering_context)));
 }
 
@@ -159,7 +158,7 @@ TEST_F(WinMainTest, FailedRebuildEndsAtOnce) {
     EXPECT_EQ(Run(), 0);
 
     EXPECT_EQ(Loop(),
-              (frame() + pumped(msg("WM_KEYDOWN", fake::hwnd(1), "0x70")) + frame() +
+              (frame() + pumped(msg("WM_KEYDOWN", "hwnd1", "0x70")) + frame() +
                killed(false, rendering_context) + through(created(true, 2), "CreateWindowExA") +
                killed(true, nothing) + Log{box("Window Creation Error.", "ERROR", "0x30")}));
     ExpectReleased();
