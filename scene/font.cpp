@@ -5,8 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-void BuildFont()
-{
+void BuildFont() {
     HFONT font;
     HFONT oldfont;
 
@@ -20,13 +19,11 @@ void BuildFont()
     DeleteObject(font);
 }
 
-void KillFont()
-{
+void KillFont() {
     glDeleteLists(base, 96);
 }
 
-void glPrint(const char *fmt, ...)
-{
+void glPrint(const char *fmt, ...) {
     char text[256];
     va_list ap;
 

@@ -5,18 +5,15 @@
 
 // Sine and cosine in double precision of a single-precision argument, rounded back to
 // single precision: the float overloads of <cmath> would round differently.
-static GLfloat cosine(double a)
-{
+static GLfloat cosine(double a) {
     return (GLfloat)cos(a);
 }
 
-static GLfloat sine(double a)
-{
+static GLfloat sine(double a) {
     return (GLfloat)sin(a);
 }
 
-int DrawGLScene()
-{
+int DrawGLScene() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -1.0f);

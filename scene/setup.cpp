@@ -1,7 +1,6 @@
 #include "scene/scene.h"
 
-int InitGL()
-{
+int InitGL() {
     glShadeModel(GL_SMOOTH);
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
     glClearDepth(1.0);
@@ -12,8 +11,7 @@ int InitGL()
     return TRUE;
 }
 
-void ReSizeGLScene(GLsizei width, GLsizei height)
-{
+void ReSizeGLScene(GLsizei width, GLsizei height) {
     if (height == 0) // a minimised window reports 0: keep the aspect ratio finite
         height = 1;
 

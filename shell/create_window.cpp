@@ -4,21 +4,18 @@
 
 #include <cstring>
 
-static void Error(const char *text)
-{
+static void Error(const char *text) {
     MessageBoxA(NULL, text, "ERROR", MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Releases what has been acquired so far, then reports; the caller returns FALSE.
-static BOOL Abandon(const char *text)
-{
+static BOOL Abandon(const char *text) {
     KillGLWindow();
     Error(text);
     return FALSE;
 }
 
-BOOL CreateGLWindow(const char *title, int width, int height, int bits, bool fullscreenflag)
-{
+BOOL CreateGLWindow(const char *title, int width, int height, int bits, bool fullscreenflag) {
     GLuint PixelFormat;
     WNDCLASS wc;
     DWORD dwExStyle;
@@ -94,15 +91,27 @@ BOOL CreateGLWindow(const char *title, int width, int height, int bits, bool ful
         PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER,
         PFD_TYPE_RGBA,
         0, // colour bits, filled in below
-        0, 0, 0, 0, 0, 0,
-        0, 0,
-        0, 0, 0, 0, 0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,
         16, // depth buffer
         0,
         0,
         PFD_MAIN_PLANE,
         0,
-        0, 0, 0,
+        0,
+        0,
+        0,
     };
     pfd.cColorBits = (BYTE)bits;
 

@@ -2,15 +2,13 @@
 #include "shell/shell.h"
 #include "state/state.h"
 
-static void ShutdownError(const char *text)
-{
+static void ShutdownError(const char *text) {
     MessageBoxA(NULL, text, "SHUTDOWN ERROR", MB_OK | MB_ICONINFORMATION);
 }
 
 // Releases whatever is held, each step independent of the others: a failed release is
 // reported and the teardown goes on.
-void KillGLWindow()
-{
+void KillGLWindow() {
     if (fullscreen) {
         ChangeDisplaySettingsA(NULL, 0);
         ShowCursor(TRUE);

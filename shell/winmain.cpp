@@ -10,8 +10,7 @@ static const char question[] =
     "Der taget forbehold for stener fra polen....... :: T\xF8r du fors\xE6tte?\xBF";
 static const char question_caption[] = "Plimbrok - QOR 2006 skal vi?  -- lidt screen!";
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
-{
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
     (void)hInstance;
     (void)hPrevInstance;
     (void)lpCmdLine;

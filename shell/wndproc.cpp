@@ -2,8 +2,7 @@
 #include "shell/shell.h"
 #include "state/state.h"
 
-LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_ACTIVATE:
         active = HIWORD(wParam) == 0; // the high word is the minimised flag
