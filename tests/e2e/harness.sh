@@ -89,11 +89,49 @@ press() {
     xdotool key --window "$id" "$@" 2>/dev/null
 }
 
+# The program acts on keys in its idle passes, through its key table: a press whose up
+# follows its down before the program has drawn a frame in between does nothing, as with a
+# real keyboard. So keys for the program's window are held down for a moment, as a finger
+# does. (The key up may find the window already gone; that is fine.)
+hold() {
+    local id=$1 key=$2
+    log "hold $key -> $id"
+    xdotool keydown --window "$id" "$key" 2>/dev/null
+    sleep 0.3
+    # xdotool presses a key of the focused window through the server's own key state: the
+    # key must be let go of even when its window is gone, or the server holds it down and
+    # the next window the program opens finds it pressed.
+    if viewable "$id"; then
+        xdotool keyup --window "$id" "$key" 2>/dev/null
+    else
+        xdotool keyup "$key" 2>/dev/null
+    fi
+    return 0
+}
+
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+# Answers message box $1 with key $2, the way a person does: after reading it. A box that
+# has only just been mapped may not listen to the keyboard yet, so a key that left the box
+# standing is given again.
+answer() {
+    local id=$1 key=$2
+    sleep 0.5
+    for _ in 1 2 3; do
+        press "$id" "$key"
+        for _ in $(seq 10); do
+            viewable "$id" || return 0
+            sleep 0.2
+        done
+    done
+    fail "the box $id did not take $key"
+}
+
 # Both hosts take Return as the default button, Yes. No is "n" in Wine's box and Escape in
 # SDL's (Escape in Wine's would be IDCANCEL, a different answer).
-answer_yes() { press "$1" Return; }
+answer_yes() { answer "$1" Return; }
 answer_no() {
-    if [ "$HOST" = wine ]; then press "$1" n; else press "$1" Escape; fi
+    if [ "$HOST" = wine ]; then answer "$1" n; else answer "$1" Escape; fi
 }
 
 # Closes the window the way a window manager's close button does: the WM_DELETE_WINDOW
