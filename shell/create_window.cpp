@@ -85,35 +85,17 @@ BOOL CreateGLWindow(const char *title, int width, int height, int bits, bool ful
     if (!hWnd)
         return Abandon("Window Creation Error.");
 
-    PIXELFORMATDESCRIPTOR pfd = {
-        sizeof(PIXELFORMATDESCRIPTOR),
-        1,
-        PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER,
-        PFD_TYPE_RGBA,
-        0, // colour bits, filled in below
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,
-        16, // depth buffer
-        0,
-        0,
-        PFD_MAIN_PLANE,
-        0,
-        0,
-        0,
-        0,
-    };
+    // Every count, shift and mask not named stays 0: no alpha, accumulation, stencil or
+    // auxiliary buffers.
+    PIXELFORMATDESCRIPTOR pfd;
+    memset(&pfd, 0, sizeof pfd);
+    pfd.nSize = sizeof pfd;
+    pfd.nVersion = 1;
+    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    pfd.iPixelType = PFD_TYPE_RGBA;
     pfd.cColorBits = (BYTE)bits;
+    pfd.cDepthBits = 16;
+    pfd.iLayerType = PFD_MAIN_PLANE;
 
     hDC = GetDC(hWnd);
     if (!hDC)
