@@ -132,6 +132,9 @@ const PixelFormat *pixel_format(int index);
 // SDL's GL attributes for a format; they choose the visual of the next OpenGL window.
 void apply_gl_attributes(const PixelFormat &f);
 
+// Keeps Mesa's driver loaded to the end of the process (sanitized builds; else nothing).
+void keep_gl_driver_loaded();
+
 // Turns waiting SDL events into posted messages.
 void pump_events();
 

@@ -17,6 +17,7 @@ HGLRC WINAPI wglCreateContext(HDC hdc) {
     SDL_GL_MakeCurrent(previous ? previous_window : NULL, previous);
     if (!sdl)
         return NULL;
+    keep_gl_driver_loaded();
     Layer &l = layer();
     HGLRC h = l.new_handle<HGLRC>();
     l.contexts[h] = Context{SdlContextPtr(sdl), w->pixel_format};

@@ -46,7 +46,6 @@ TEST(Fault, EachNamedCallFailsWithItsFailureValue) {
     }
     HGLRC rc = wglCreateContext(dc);
     ASSERT_NE(rc, nullptr);
-    keep_gl_driver_loaded();
     {
         Fail f("wglMakeCurrent");
         EXPECT_FALSE(wglMakeCurrent(dc, rc));

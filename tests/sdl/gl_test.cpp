@@ -20,7 +20,6 @@ void build_draw_release(const TestClass &cls, DWORD style) {
     ASSERT_TRUE(SetPixelFormat(dc, format, &pfd));
     HGLRC rc = wglCreateContext(dc);
     ASSERT_NE(rc, nullptr);
-    keep_gl_driver_loaded();
     ASSERT_TRUE(wglMakeCurrent(dc, rc));
     ShowWindow(window.hwnd(), SW_SHOW);
 

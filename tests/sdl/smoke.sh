@@ -39,9 +39,13 @@ xdotool key --window "$box" Escape
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "Zelmvik til qor!" | head -n1)
 [ -n "$window" ] || { echo "no program window" >&2; exit 1; }
 sleep 0.5
-xdotool key --window "$window" Escape
+# Held for a moment: a press and release that both arrive before the program's next idle
+# pass leave its key table untouched (and a sanitized build is slow).
+xdotool keydown --window "$window" Escape
+sleep 0.5
+xdotool keyup --window "$window" Escape 2>/dev/null # the window may be gone already
 
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done

@@ -2,10 +2,6 @@
 
 #include "platform/sdl/layer.h"
 
-#include <dlfcn.h>
-#include <link.h>
-
-#include <cstring>
 
 namespace zelmvik_test {
 
@@ -82,16 +78,6 @@ PIXELFORMATDESCRIPTOR program_pfd() {
     pfd.cDepthBits = 16;
     pfd.iLayerType = PFD_MAIN_PLANE;
     return pfd;
-}
-
-static int pin_driver(struct dl_phdr_info *info, size_t, void *) {
-    if (info->dlpi_name && std::strstr(info->dlpi_name, "_dri.so"))
-        dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-    return 0;
-}
-
-void keep_gl_driver_loaded() {
-    dl_iterate_phdr(pin_driver, nullptr);
 }
 
 } // namespace zelmvik_test

@@ -62,8 +62,4 @@ std::vector<MSG> drain(UINT only = 0);
 // The pfd the program passes.
 PIXELFORMATDESCRIPTOR program_pfd();
 
-// Mesa's driver is unloaded before LeakSanitizer looks, which turns its allocations into
-// reports from an unknown module; this keeps it loaded for the life of the process.
-void keep_gl_driver_loaded();
-
 } // namespace zelmvik_test
