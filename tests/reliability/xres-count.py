@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Prints the X resources the server holds for the client that owns a resource id, one
-"TYPE COUNT" line per resource type (types are the server's own atom names: WINDOW, GC,
-GLXContext, ...). Usage: xres-count.py RESOURCE-ID (decimal or 0x hex), e.g. a window id.
+"TYPE COUNT" line per resource type (the server's own atom names, blanks as "_": WINDOW,
+GC, GLXContext, ...). Usage: xres-count.py RESOURCE-ID (decimal or 0x hex), e.g. a window id.
 Talks to libXRes and libX11 through ctypes: the counts are the server's, not the client's
 idea of what it holds."""
 
@@ -52,7 +52,7 @@ def main():
         name = ctypes.string_at(atom).decode() if atom else str(types[i].resource_type)
         if atom:
             x.XFree(atom)
-        print(name, types[i].count)
+        print(name.replace(" ", "_"), types[i].count)
     if n.value:
         x.XFree(types)
     x.XCloseDisplay(display)

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# What a window manager may do to the program that it does not expect.
+# Usage (under tests/with-xvfb): bad-input.sh sizes|close-question
+#   sizes: the window made 1x1, then as flat as the server allows, then minimised (the state a
+#     window manager sets) and restored; the program must go on drawing its line afterwards.
+#   close-question: the start-up question closed by the window manager before any window of
+#     the program exists; it takes that as No and goes on in a window.
+set -uo pipefail
+REL_CASE=bad-$1
+. "$(dirname "$0")/lib.sh"
+
+# Xvfb runs no window manager, so the minimising is done the way one does it: the window's
+# _NET_WM_STATE gets (or loses) _NET_WM_STATE_HIDDEN, which SDL reads as minimised (restored).
+set_hidden() {
+    if [ "$2" = on ]; then
+        xprop -id "$1" -f _NET_WM_STATE 32a -set _NET_WM_STATE _NET_WM_STATE_HIDDEN
+    else
+        xprop -id "$1" -f _NET_WM_STATE 32a -set _NET_WM_STATE ""
+    fi
+}
+
+alive() { program_running || fail "the program ended after $1"; }
+
+case $1 in
+sizes)
+    start_program
+    ask
+    answer_box "$found" Escape
+    open_window
+    xdotool windowsize "$win" 1 1
+    sleep 1
+    alive "a 1x1 client area"
+    # X refuses a height of 0; the smallest it takes is 1 row.
+    xdotool windowsize "$win" 640 0 2>/dev/null || xdotool windowsize "$win" 640 1
+    sleep 1
+    alive "a flat client area"
+    set_hidden "$win" on
+    sleep 1
+    alive "being minimised"
+    # Minimised, it draws nothing and its counters stand still: the picture stays as it was.
+    shot "$win" minimised-1
+    sleep 0.7
+    shot "$win" minimised-2
+    diff=$(compare -metric AE "$OUT/minimised-1.png" "$OUT/minimised-2.png" null: 2>&1)
+    [ "${diff%%[^0-9]*}" = 0 ] || fail "the minimised window still animates ($diff pixels)"
+    set_hidden "$win" off
+    xdotool windowsize "$win" 640 480
+    sleep 1
+    alive "being restored"
+    check_size "$win" 640 480
+    sleep 1
+    shot "$win" restored-1
+    sleep 0.7
+    shot "$win" restored-2
+    check_text restored-1
+    check_animates restored-1 restored-2
+    hold "$win" Escape
+    expect_exit 27 $((30 * SLOW))
+    ;;
+close-question)
+    start_program
+    ask
+    xprop -id "$found" WM_PROTOCOLS | grep -q WM_DELETE_WINDOW ||
+        fail "the question box does not take WM_DELETE_WINDOW"
+    log "WM_DELETE_WINDOW -> $found"
+    python3 "$rel_here/../e2e/wm-delete.py" "$found" || fail "could not send WM_DELETE_WINDOW"
+    open_window
+    is_framed "$win" || fail "the closed question did not lead to a window"
+    check_size "$win" 640 480
+    hold "$win" Escape
+    expect_exit 27 $((30 * SLOW))
+    ;;
+*) fail "unknown case $1" ;;
+esac
+log "PASS $1"

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# F1 again and again in one run, on a 640x480x16 screen where fullscreen is accepted, so that
+# every switch really tears the window and its context down and builds them again (no
+# fallback question in between). What the process holds is counted after the first switches,
+# once one-time allocations are done, and again at the end: open files, its X windows, the X
+# server's resources for its connection (GLXContext among them), and its resident memory.
+# Usage (under tests/with-xvfb -s 640x480x16): soak.sh SWITCHES (an even number)
+set -uo pipefail
+SWITCHES=${1:-1000}
+REL_CASE=soak
+. "$(dirname "$0")/lib.sh"
+
+warmup=10
+rss_slack_kb=2048
+
+# The one shown window of the process, other than $1; empty while a rebuild is under way.
+shown_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$prog_pid" 2>/dev/null); do
+        [ "$id" != "$(($1))" ] && { echo "$id"; return; }
+    done
+}
+
+# One switch: F1 down on the current window until another one is shown, then up on that.
+switch() {
+    local new="" deadline=$((SECONDS + 20 * SLOW))
+    xdotool keydown --window "$win" F1 2>/dev/null
+    while [ -z "$new" ]; do
+        program_running || fail "the program ended during switch $1"
+        [ $SECONDS -lt $deadline ] || fail "switch $1 did not bring up a new window"
+        new=$(shown_window "$win")
+    done
+    xdotool keyup --window "$new" F1 2>/dev/null
+    win=$new
+}
+
+snapshot() {
+    sleep 1 # let the window settle before counting
+    win=$(shown_window 0)
+    process_counts >"$OUT/$1.counts"
+    x_resources "$win" >"$OUT/$1.xres"
+    log "$1: fds windows rss-kB $(cat "$OUT/$1.counts"); $(tr '\n' ' ' <"$OUT/$1.xres")"
+}
+
+start_program
+ask
+answer_box "$found" Return
+open_window
+for i in $(seq $warmup); do switch "$i"; done
+snapshot before
+for i in $(seq $((warmup + 1)) "$SWITCHES"); do
+    switch "$i"
+    [ $((i % 100)) = 0 ] && log "$i switches"
+done
+snapshot after
+
+read -r fds0 wins0 rss0 <"$OUT/before.counts"
+read -r fds1 wins1 rss1 <"$OUT/after.counts"
+problems=()
+[ "$fds1" = "$fds0" ] || problems+=("open files $fds0 -> $fds1")
+[ "$wins1" = "$wins0" ] || problems+=("X windows $wins0 -> $wins1")
+[ $((rss1 - rss0)) -le $rss_slack_kb ] || problems+=("resident memory $rss0 kB -> $rss1 kB")
+grep -q '^GLXContext 1$' "$OUT/after.xres" || problems+=("GL contexts: $(grep GLXContext "$OUT/after.xres")")
+while read -r type n0; do
+    n1=$(awk -v t="$type" '$1 == t { print $2 }' "$OUT/after.xres")
+    [ "${n1:-0}" -le "$n0" ] || problems+=("X resources $type $n0 -> $n1")
+done <"$OUT/before.xres"
+while read -r type n1; do
+    grep -q "^$type " "$OUT/before.xres" || problems+=("X resources $type 0 -> $n1")
+done <"$OUT/after.xres"
+
+hold "$win" Escape
+expect_exit 27 $((30 * SLOW))
+[ ${#problems[@]} = 0 ] || fail "after $SWITCHES switches: $(IFS=';'; echo "${problems[*]}")"
+log "PASS $SWITCHES switches"
