@@ -110,17 +110,21 @@ hold() {
 }
 
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+window_title() { xwininfo -id "$1" 2>/dev/null | sed -n 's/^xwininfo: Window id: [^ ]* "\(.*\)"$/\1/p'; }
 
 # Answers message box $1 with key $2, the way a person does: after reading it. A box that
 # has only just been mapped may not listen to the keyboard yet, so a key that left the box
-# standing is given again.
+# standing is given again. The box counts as answered once it is gone or its id names
+# another window: each SDL box has an X connection of its own, and the next box can be
+# given the id of the one just closed.
 answer() {
-    local id=$1 key=$2
+    local id=$1 key=$2 title
+    title=$(window_title "$id")
     sleep 0.5
     for _ in 1 2 3; do
         press "$id" "$key"
         for _ in $(seq 10); do
-            viewable "$id" || return 0
+            viewable "$id" && [ "$(window_title "$id")" = "$title" ] || return 0
             sleep 0.2
         done
     done
