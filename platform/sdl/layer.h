@@ -15,8 +15,11 @@
 
 namespace zelmvik {
 
+// SDL_DestroyWindow, and the X resources SDL leaves behind with it.
+void destroy_sdl_window(SDL_Window *window);
+
 struct SdlWindowDeleter {
-    void operator()(SDL_Window *w) const { SDL_DestroyWindow(w); }
+    void operator()(SDL_Window *w) const { destroy_sdl_window(w); }
 };
 using SdlWindowPtr = std::unique_ptr<SDL_Window, SdlWindowDeleter>;
 
