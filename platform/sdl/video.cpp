@@ -9,6 +9,8 @@ Layer &layer() {
     return the_layer;
 }
 
+static bool gl_library_held = false;
+
 // Runs before the layer's own destructor (which was constructed first): the windows and
 // contexts go while SDL is still up, then SDL puts any switched display mode back.
 static void shutdown() {
@@ -18,6 +20,10 @@ static void shutdown() {
     l.dcs.clear();
     l.windows.clear();
     l.display.switched = false;
+    if (gl_library_held) {
+        gl_library_held = false;
+        SDL_GL_UnloadLibrary();
+    }
     SDL_Quit();
 }
 
@@ -36,7 +42,7 @@ bool video() {
     // Held for the whole process: SDL otherwise unloads the GL library with the last OpenGL
     // window and loads it again with the next, and every F1 rebuild would pay for that (on
     // X11 each load also leaves a colormap behind). Windows without GL still work without it.
-    SDL_GL_LoadLibrary(NULL);
+    gl_library_held = SDL_GL_LoadLibrary(NULL) == 0;
     static bool registered = false;
     if (!registered) {
         registered = true;
