@@ -11,13 +11,13 @@ bool injected_fault(const char *call) {
     static std::string seen;
     static std::map<std::string, int> calls;
     const char *env = std::getenv("ZELMVIK_FAIL");
-    std::string spec = env ? env : "";
-    if (spec != seen) { // a new list counts from the start again
-        seen = spec;
+    std::string wanted = env ? env : "";
+    if (wanted != seen) { // a new list counts from the start again
+        seen = wanted;
         calls.clear();
     }
     int n = ++calls[call];
-    std::istringstream items(spec);
+    std::istringstream items(wanted);
     std::string item;
     while (std::getline(items, item, ',')) {
         std::string name = item;

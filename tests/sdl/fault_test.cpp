@@ -10,7 +10,7 @@ using namespace zelmvik_test;
 namespace {
 
 struct Fail {
-    explicit Fail(const char *spec) { setenv("ZELMVIK_FAIL", spec, 1); }
+    explicit Fail(const char *wanted) { setenv("ZELMVIK_FAIL", wanted, 1); }
     ~Fail() { unsetenv("ZELMVIK_FAIL"); }
 };
 
