@@ -1,10 +1,13 @@
 #include "platform/sdl/layer.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -49,13 +52,22 @@ int start_watchdog() {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDIN_FILENO);
+    // It has nothing to say, and must not hold on to a pipe someone reads our output from.
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
     char *argv[] = {&path[0], nullptr};
     pid_t pid;
     int failed = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
-    if (failed || !wait_ready(fds[0])) {
+    if (failed)
+        pid = 0;
+    if (!pid || !wait_ready(fds[0])) {
         close(fds[0]);
+        if (pid) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
         return -1;
     }
     // Not waited for: it outlives us by design, and init takes it over.
