@@ -34,7 +34,8 @@ static bool find_mode(const DEVMODEA &dm, SDL_DisplayMode *found) {
 
 // SDL switches modes only for a fullscreen window, so a mode set here is remembered and taken
 // up by the popup window that covers it (apply_display_mode); putting the desktop mode back
-// takes every window out of fullscreen.
+// takes every window out of fullscreen. Every mode set is temporary, as CDS_FULLSCREEN asks:
+// the watchdog puts the display back should the process end without doing so.
 LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *lpDevMode, DWORD dwFlags) {
     Layer &l = layer();
     if (!lpDevMode) {
