@@ -3,11 +3,14 @@
 
 using namespace zelmvik;
 
-static int bits_of(const SDL_DisplayMode &m) {
-    return static_cast<int>(SDL_BITSPERPIXEL(m.format));
+// Bits per pixel as Windows counts them: a 24-bit X visual is stored in 32-bit pixels.
+static DWORD bits_of(const SDL_DisplayMode &m) {
+    return static_cast<DWORD>(SDL_BYTESPERPIXEL(m.format)) * 8;
 }
 
-// The first mode of the display that has every field the request names.
+// The first mode of the display that has every field the request names. A shallower colour
+// depth than the mode's own is offered as well, as Windows emulates 8- and 16-bit colour
+// for programs on deeper displays.
 static bool find_mode(const DEVMODEA &dm, SDL_DisplayMode *found) {
     int n = SDL_GetNumDisplayModes(0);
     for (int i = 0; i < n; ++i) {
@@ -18,7 +21,7 @@ static bool find_mode(const DEVMODEA &dm, SDL_DisplayMode *found) {
             continue;
         if ((dm.dmFields & DM_PELSHEIGHT) && static_cast<DWORD>(m.h) != dm.dmPelsHeight)
             continue;
-        if ((dm.dmFields & DM_BITSPERPEL) && static_cast<DWORD>(bits_of(m)) != dm.dmBitsPerPel)
+        if ((dm.dmFields & DM_BITSPERPEL) && dm.dmBitsPerPel > bits_of(m))
             continue;
         if ((dm.dmFields & DM_DISPLAYFREQUENCY) && dm.dmDisplayFrequency > 1 &&
             static_cast<DWORD>(m.refresh_rate) != dm.dmDisplayFrequency)
@@ -31,7 +34,8 @@ static bool find_mode(const DEVMODEA &dm, SDL_DisplayMode *found) {
 
 // SDL switches modes only for a fullscreen window, so a mode set here is remembered and taken
 // up by the popup window that covers it (apply_display_mode); putting the desktop mode back
-// takes every window out of fullscreen.
+// takes every window out of fullscreen. Every mode set is temporary, as CDS_FULLSCREEN asks:
+// the watchdog puts the display back should the process end without doing so.
 LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *lpDevMode, DWORD dwFlags) {
     Layer &l = layer();
     if (!lpDevMode) {
@@ -39,6 +43,7 @@ LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *lpDevMode, DWORD dwFlags) {
             l.display.switched = false;
             for (auto &w : l.windows)
                 apply_display_mode(*w.second);
+            watch_display_mode(0, 0);
         }
         return DISP_CHANGE_SUCCESSFUL;
     }
@@ -50,6 +55,7 @@ LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *lpDevMode, DWORD dwFlags) {
     SDL_DisplayMode mode;
     if (!find_mode(*lpDevMode, &mode))
         return DISP_CHANGE_BADMODE;
+    watch_display_mode(mode.w, mode.h);
     l.display.switched = true;
     l.display.mode = mode;
     for (auto &w : l.windows)

@@ -138,6 +138,11 @@ void apply_gl_attributes(const PixelFormat &f);
 // Keeps Mesa's driver loaded to the end of the process (sanitized builds; else nothing).
 void keep_gl_driver_loaded();
 
+// Tells the display watchdog the mode this process has now set (0, 0: the mode it found is
+// back). The first mode set starts the watchdog, which puts the display back should the
+// process end without doing so itself.
+void watch_display_mode(int width, int height);
+
 // Turns waiting SDL events into posted messages.
 void pump_events();
 

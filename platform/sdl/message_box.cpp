@@ -1,4 +1,5 @@
 #include "platform/sdl/layer.h"
+#include "platform/x11/lost_display.h"
 
 #include <cstdio>
 
@@ -70,6 +71,7 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     data.buttons = buttons;
 
     int answer = -1;
+    end_process_on_lost_display(); // the box has a connection of its own
     if (SDL_ShowMessageBox(&data, &answer) != 0) {
         std::fprintf(stderr, "%s\n%s\n", caption.c_str(), text.c_str());
         return set.buttons[0].id;

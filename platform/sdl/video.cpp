@@ -1,4 +1,5 @@
 #include "platform/sdl/layer.h"
+#include "platform/x11/lost_display.h"
 
 #include <cstdlib>
 
@@ -39,6 +40,7 @@ bool video() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return false;
+    end_process_on_lost_display();
     // Held for the whole process: SDL otherwise unloads the GL library with the last OpenGL
     // window and loads it again with the next, and every F1 rebuild would pay for that (on
     // X11 each load also leaves a colormap behind). Windows without GL still work without it.

@@ -128,19 +128,28 @@ DEVMODEA mode_request(DWORD w, DWORD h, DWORD bits) {
     return dm;
 }
 
+// Resolutions only as the display offers them; colour depths as Windows emulates them, any up
+// to the display's own (a 24-bit X visual counts as 32 bits per pixel, as on Windows).
 TEST(DisplayMode, OnlyTheModesTheDisplayOffers) {
     TestClass cls;
     TestWindow up(cls); // video up
     DEVMODEA program = mode_request(640, 480, 16);
     if (screen_is(1024, 768, 24)) {
         EXPECT_EQ(ChangeDisplaySettingsA(&program, CDS_FULLSCREEN), DISP_CHANGE_BADMODE);
-        DEVMODEA own = mode_request(1024, 768, 24);
-        EXPECT_EQ(ChangeDisplaySettingsA(&own, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
-        DEVMODEA any_depth = mode_request(1024, 768, 16);
+        for (DWORD bits : {8, 16, 24, 32}) {
+            DEVMODEA own = mode_request(1024, 768, bits);
+            EXPECT_EQ(ChangeDisplaySettingsA(&own, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL)
+                << bits << " bits";
+        }
+        DEVMODEA deeper = mode_request(1024, 768, 48);
+        EXPECT_EQ(ChangeDisplaySettingsA(&deeper, CDS_FULLSCREEN), DISP_CHANGE_BADMODE);
+        DEVMODEA any_depth = mode_request(1024, 768, 64);
         any_depth.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT; // bits not asked for
         EXPECT_EQ(ChangeDisplaySettingsA(&any_depth, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
     } else if (screen_is(640, 480, 16)) {
         EXPECT_EQ(ChangeDisplaySettingsA(&program, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
+        DEVMODEA shallower = mode_request(640, 480, 8);
+        EXPECT_EQ(ChangeDisplaySettingsA(&shallower, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
         DEVMODEA deeper = mode_request(640, 480, 24);
         EXPECT_EQ(ChangeDisplaySettingsA(&deeper, CDS_FULLSCREEN), DISP_CHANGE_BADMODE);
     } else {
