@@ -138,10 +138,11 @@ void apply_gl_attributes(const PixelFormat &f);
 // Keeps Mesa's driver loaded to the end of the process (sanitized builds; else nothing).
 void keep_gl_driver_loaded();
 
+// Has message boxes start the video, the GL driver and the fonts while they wait for an
+// answer, so that the first window costs what any later one does.
+void warm_up_while_boxes_wait();
+
 // Turns waiting SDL events into posted messages.
 void pump_events();
-
-// Code page 1252 to UTF-8.
-std::string cp1252_to_utf8(const char *text);
 
 } // namespace zelmvik
