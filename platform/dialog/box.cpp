@@ -8,38 +8,63 @@
 namespace zelmvik::dialog {
 namespace {
 
+// What a key pressed in the box will answer when it is let go of.
+struct PendingKey {
+    const Box *box;
+    guint keyval = 0;
+    int answer = -1;
+};
+
 // Windows answers a button by its letter alone, Alt or not; Return gives the first button
 // wherever the focus is.
-gboolean key_pressed(GtkWidget *dialog, GdkEventKey *event, gpointer data) {
-    const Box &box = *static_cast<const Box *>(data);
+int answer_of_key(const Box &box, const GdkEventKey *event) {
     const guint modifiers =
         event->state & (GDK_CONTROL_MASK | GDK_SHIFT_MASK | GDK_MOD1_MASK | GDK_SUPER_MASK);
     if (modifiers & ~GDK_MOD1_MASK)
-        return FALSE;
+        return -1;
     guint key = gdk_keyval_to_lower(event->keyval);
-    int answer = -1;
     if (!modifiers && (key == GDK_KEY_Return || key == GDK_KEY_KP_Enter))
-        answer = box.buttons[0].answer;
-    else if (!modifiers && key == GDK_KEY_Escape)
-        answer = box.escape;
-    for (int i = 0; i < box.count && answer < 0; ++i) {
+        return box.buttons[0].answer;
+    if (!modifiers && key == GDK_KEY_Escape)
+        return box.escape;
+    for (int i = 0; i < box.count; ++i) {
         const char *mark = g_utf8_strchr(box.buttons[i].label, -1, '_');
         if (mark && key == gdk_keyval_to_lower(gdk_unicode_to_keyval(g_utf8_get_char(mark + 1))))
-            answer = box.buttons[i].answer;
+            return box.buttons[i].answer;
     }
+    return -1;
+}
+
+// The answer comes with the key's release, so the release never reaches whatever window
+// takes the keyboard after the box, and a key that was already down when the box came up
+// answers nothing.
+gboolean key_pressed(GtkWidget *, GdkEventKey *event, gpointer data) {
+    PendingKey &pending = *static_cast<PendingKey *>(data);
+    int answer = answer_of_key(*pending.box, event);
     if (answer < 0)
         return FALSE;
-    gtk_dialog_response(GTK_DIALOG(dialog), answer);
+    pending.keyval = event->keyval;
+    pending.answer = answer;
+    return TRUE;
+}
+
+gboolean key_released(GtkWidget *dialog, GdkEventKey *event, gpointer data) {
+    PendingKey &pending = *static_cast<PendingKey *>(data);
+    if (pending.answer < 0 || event->keyval != pending.keyval)
+        return FALSE;
+    gtk_dialog_response(GTK_DIALOG(dialog), pending.answer);
     return TRUE;
 }
 
 // Without a window manager nothing gives a new window the keyboard: the box takes it itself.
+// With the current time, not the time of the process's last input, which the server refuses
+// once another window has taken the focus since.
 gboolean mapped(GtkWidget *dialog, GdkEvent *, gpointer) {
-    gtk_window_present(GTK_WINDOW(dialog));
+    gdk_window_focus(gtk_widget_get_window(dialog), GDK_CURRENT_TIME);
     return FALSE;
 }
 
-GtkWidget *make_dialog(const Box &box) {
+GtkWidget *make_dialog(const Box &box, PendingKey *pending) {
     GtkWidget *dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, GTK_MESSAGE_OTHER,
                                                GTK_BUTTONS_NONE, "%s", box.text.c_str());
     GtkWindow *window = GTK_WINDOW(dialog);
@@ -64,7 +89,8 @@ GtkWidget *make_dialog(const Box &box) {
             gtk_widget_grab_focus(button);
     }
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), box.buttons[0].answer);
-    g_signal_connect(dialog, "key-press-event", G_CALLBACK(key_pressed), const_cast<Box *>(&box));
+    g_signal_connect(dialog, "key-press-event", G_CALLBACK(key_pressed), pending);
+    g_signal_connect(dialog, "key-release-event", G_CALLBACK(key_released), pending);
     g_signal_connect(dialog, "map-event", G_CALLBACK(mapped), nullptr);
     return dialog;
 }
@@ -74,7 +100,8 @@ GtkWidget *make_dialog(const Box &box) {
 bool run_box(const Box &box, int *answer) {
     if (!toolkit_ready())
         return false;
-    GtkWidget *dialog = make_dialog(box);
+    PendingKey pending{&box};
+    GtkWidget *dialog = make_dialog(box, &pending);
     run_waiting_work_while_shown(dialog);
     int response = gtk_dialog_run(GTK_DIALOG(dialog));
     gtk_widget_destroy(dialog);
