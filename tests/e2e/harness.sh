@@ -135,7 +135,7 @@ answer() {
 }
 
 # Both hosts take Return as the default button, Yes. No is "n" in Wine's box and Escape in
-# SDL's (Escape in Wine's would be IDCANCEL, a different answer).
+# ours (Escape in Wine's would be IDCANCEL, a different answer).
 answer_yes() { answer "$1" Return; }
 answer_no() {
     if [ "$HOST" = wine ]; then answer "$1" n; else answer "$1" Escape; fi
