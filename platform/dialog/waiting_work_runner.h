@@ -5,8 +5,8 @@
 
 namespace zelmvik::dialog {
 
-// Tells the registered work that a box is about to show, and runs its steps at idle priority once
-// the window has been drawn for the first time, until they are done or the window goes.
+// Tells the registered work that a box is about to show, and runs its steps at idle priority
+// once the window has been drawn for the first time, until they are done or the window goes.
 void run_waiting_work_while_shown(GtkWidget *window);
 // Tells the registered work that the box has gone.
 void waiting_work_box_closed();
