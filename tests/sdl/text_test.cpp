@@ -26,9 +26,11 @@ TEST(Cp1252, TheQuestionReadsRightInUtf8) {
 }
 
 TEST(Cp1252, HighControlRangeAndUndefinedBytes) {
-    EXPECT_EQ(zelmvik::font::cp1252_to_utf8("\x80\x85\x8A\x99\x9F"), "\u20ac\u2026\u0160\u2122\u0178");
+    EXPECT_EQ(zelmvik::font::cp1252_to_utf8("\x80\x85\x8A\x99\x9F"),
+              "\u20ac\u2026\u0160\u2122\u0178");
     // Undefined in code page 1252: kept as their C1 code points, as Windows converts them.
-    EXPECT_EQ(zelmvik::font::cp1252_to_utf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008d\u008f\u0090\u009d");
+    EXPECT_EQ(zelmvik::font::cp1252_to_utf8("\x81\x8D\x8F\x90\x9D"),
+              "\u0081\u008d\u008f\u0090\u009d");
     EXPECT_EQ(zelmvik::font::cp1252_to_utf8("\xA0\xFF"), "\u00a0\u00ff");
     EXPECT_EQ(zelmvik::font::cp1252_to_utf8(nullptr), "");
 }
