@@ -17,6 +17,10 @@
 using namespace bench;
 
 static const char title[] = "Zelmvik til qor!";
+static const char question[] =
+    ":: WARNING - Hvis i ser dette, s\xE5 er det fordi der skete en zelmvik!  Der taget "
+    "forbehold for stener fra polen....... :: T\xF8r du fors\xE6tte?\xBF";
+static const char question_caption[] = "Plimbrok - QOR 2006 skal vi?  -- lidt screen!";
 
 static double ms(double seconds) {
     return seconds * 1000.0;
@@ -133,6 +137,10 @@ int main(int argc, char **argv) {
         return 2;
     }
 
+    // As the program starts: the question, then the window. bench/answer times the question
+    // from outside and answers it.
+    if (o.ask)
+        MessageBoxA(NULL, question, question_caption, MB_YESNO | MB_ICONQUESTION);
     if (!startup("startup")) {
         fprintf(stderr, "zelmvik-bench: the window could not be made\n");
         return 1;

@@ -7,7 +7,7 @@
 namespace bench {
 
 static const char usage[] =
-    "usage: zelmvik-bench [--seconds S] [--reps N] [--glyphs N[,N...]] [--times FILE]\n"
+    "usage: zelmvik-bench [--ask] [--seconds S] [--reps N] [--glyphs N[,N...]] [--times FILE]\n"
     "       zelmvik-bench --frames N [--kind frame|clear|textN]\n";
 
 static bool number(const char *text, double *value) {
@@ -31,6 +31,10 @@ static bool counts(const char *text, std::vector<int> *values) {
 bool parse_options(int argc, char **argv, Options *o) {
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
+        if (!strcmp(arg, "--ask")) {
+            o->ask = true;
+            continue;
+        }
         const char *value = i + 1 < argc ? argv[i + 1] : nullptr;
         double n = 0.0;
         bool ok = value != nullptr;

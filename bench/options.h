@@ -13,6 +13,7 @@ struct Options {
     std::string times;       // file for every frame's duration, for the plot
     long frames = 0;         // >0: exactly this many frames of `kind`, for callgrind
     std::string kind = "frame";
+    bool ask = false; // the program's start-up question first, answered from outside
 };
 
 // False (with a message on stderr) for an unknown or malformed argument.

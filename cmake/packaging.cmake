@@ -16,6 +16,7 @@ else()
     install(FILES ${PROJECT_SOURCE_DIR}/resources/zelmvik.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
     set(CPACK_GENERATOR DEB)
+    # shlibdeps finds libgtk-3-0, which brings the Adwaita icons the message boxes show.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
     set(CPACK_DEBIAN_PACKAGE_SECTION games)

@@ -2,6 +2,19 @@
 
 namespace zelmvik::font {
 
+static void append_utf8(std::string &out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
 char32_t cp1252_to_unicode(uint8_t byte) {
     // 0x80..0x9F are the only bytes that differ from Latin-1.
     static const char16_t high[32] = {
@@ -12,6 +25,16 @@ char32_t cp1252_to_unicode(uint8_t byte) {
     if (byte >= 0x80 && byte <= 0x9F)
         return high[byte - 0x80];
     return byte;
+}
+
+// The same table as the glyphs use, so a title, a box and the drawn text agree on every byte.
+std::string cp1252_to_utf8(const char *text) {
+    std::string out;
+    if (!text)
+        return out;
+    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(text); *p; ++p)
+        append_utf8(out, cp1252_to_unicode(*p));
+    return out;
 }
 
 } // namespace zelmvik::font

@@ -10,3 +10,11 @@ extern "C" {
 void zelmvik_font_release_dc(HDC hdc);
 
 } // extern "C"
+
+extern "C" {
+
+// Starts FreeType and loads fontconfig's configuration and font list now, so that the first
+// CreateFontA does not pay for them.
+void zelmvik_font_warm_up();
+
+} // extern "C"

@@ -83,9 +83,11 @@ bool compile_glyph(FT_Face face, DWORD code, GLuint list) {
                  static_cast<GLfloat>(static_cast<int>(bitmap.rows) - slot->bitmap_top), advance,
                  0.0f, bits.data());
     } else {
-        // An empty bitmap in a list is refused by some drivers, taking the advance with it.
-        static const GLubyte blank = 0;
-        glBitmap(1, 1, 0.0f, 0.0f, advance, 0.0f, &blank);
+        // Only the advance. Mesa refuses a 0x0 bitmap without bits inside a list (out of
+        // memory, and the advance is lost); with a pointer it keeps the advance and, unlike a
+        // blank 1x1 bitmap, costs no draw when the list runs.
+        static const GLubyte none = 0;
+        glBitmap(0, 0, 0.0f, 0.0f, advance, 0.0f, &none);
     }
     glEndList();
     return true;

@@ -17,7 +17,8 @@ class Libraries {
             FT_Done_FreeType(ft_);
         if (config_ != nullptr)
             FcConfigDestroy(config_);
-        FcFini();
+        // No FcFini: the process's message boxes (Pango) may still hold fontconfig's caches,
+        // and fontconfig aborts when they are torn down under them.
     }
     Libraries(const Libraries &) = delete;
     Libraries &operator=(const Libraries &) = delete;

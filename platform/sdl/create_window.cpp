@@ -1,6 +1,7 @@
 #include "platform/sdl/fault.h"
 #include "platform/sdl/layer.h"
 
+#include "platform/font/cp1252.h"
 #include "platform/font/font_layer.h"
 
 #include <algorithm>
@@ -84,7 +85,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
     w->proc = c->wc.lpfnWndProc;
     w->style = dwStyle & ~WS_VISIBLE;
     w->ex_style = dwExStyle;
-    w->title = cp1252_to_utf8(lpWindowName ? lpWindowName : "");
+    w->title = font::cp1252_to_utf8(lpWindowName ? lpWindowName : "");
 
     RECT f = frame_for_style(w->style, hMenu != NULL, dwExStyle);
     bool default_place = X == cw_usedefault;

@@ -143,10 +143,11 @@ void keep_gl_driver_loaded();
 // process end without doing so itself.
 void watch_display_mode(int width, int height);
 
+// Has message boxes start the video, the GL driver and the fonts while they wait for an
+// answer, so that the first window costs what any later one does.
+void warm_up_while_boxes_wait();
+
 // Turns waiting SDL events into posted messages.
 void pump_events();
-
-// Code page 1252 to UTF-8.
-std::string cp1252_to_utf8(const char *text);
 
 } // namespace zelmvik

@@ -12,6 +12,9 @@ Layer &layer() {
 
 static bool gl_library_held = false;
 
+// Linked in with the layer's first use, so every program on the layer gets it.
+static const bool warm_up_registered = (warm_up_while_boxes_wait(), true);
+
 // Runs before the layer's own destructor (which was constructed first): the windows and
 // contexts go while SDL is still up, then SDL puts any switched display mode back.
 static void shutdown() {

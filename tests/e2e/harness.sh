@@ -82,11 +82,14 @@ wait_window() {
 
 program_running() { [ -n "$prog_pid" ] && kill -0 "$prog_pid" 2>/dev/null; }
 
+# Boxes only. As a person does it: the box takes the keyboard, then the key goes through the
+# server (GTK takes no key sent to a window from outside).
 press() {
     local id=$1
     shift
     log "key $* -> $id"
-    xdotool key --window "$id" "$@" 2>/dev/null
+    focus "$id"
+    xdotool key "$@" 2>/dev/null
 }
 
 # The program acts on keys in its idle passes, through its key table: a press whose up
@@ -132,7 +135,7 @@ answer() {
 }
 
 # Both hosts take Return as the default button, Yes. No is "n" in Wine's box and Escape in
-# SDL's (Escape in Wine's would be IDCANCEL, a different answer).
+# ours (Escape in Wine's would be IDCANCEL, a different answer).
 answer_yes() { answer "$1" Return; }
 answer_no() {
     if [ "$HOST" = wine ]; then answer "$1" n; else answer "$1" Escape; fi

@@ -50,12 +50,14 @@ count_named() { windows_named "$1" | wc -l; }
 
 # Checks that the box $1 the program shows is the box MessageBoxA gives for style $2,
 # caption $3 and text $4: its title is the caption (the tree shows it), and a screenshot of
-# it is pixel for pixel the same as one of the box the layer shows for these arguments.
-# (On X11 the box draws no icon, so the icon bits of the style are not visible here.)
+# it is pixel for pixel the same as one of the box the layer shows for these arguments,
+# icon included.
 check_box() {
     local id=$1 style=$2 caption=$3 text=$4 name diff
     name=$(xwininfo -id "$id" | sed -n 's/^xwininfo: Window id: [^ ]* "\(.*\)"$/\1/p')
     [ "$name" = "$caption" ] || fail "box $id is \"$name\", not \"$caption\""
+    # A box without the keyboard is drawn paler; the reference box has it when it is taken.
+    focus "$id"
     sleep 0.5
     name=box-$(date +%s%N)
     shot "$id" "$name"

@@ -1,0 +1,24 @@
+// One modal box on GTK, described without any Windows type.
+#pragma once
+
+#include <string>
+
+namespace zelmvik::dialog {
+
+struct BoxButton {
+    const char *label; // "_Yes": the letter after the underscore is its mnemonic
+    int answer;
+};
+
+struct Box {
+    std::string caption, text; // UTF-8
+    const char *icon;          // a theme icon name, or null
+    const BoxButton *buttons;  // left to right; the first answers Return
+    int count;
+    int escape; // the answer of Esc and of the window manager's close
+};
+
+// The answer; false when no display can be opened.
+bool run_box(const Box &box, int *answer);
+
+} // namespace zelmvik::dialog

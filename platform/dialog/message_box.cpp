@@ -1,0 +1,64 @@
+#include "platform/dialog/box.h"
+#include "platform/font/cp1252.h"
+#include "platform/win32.h"
+
+#include <cstdio>
+
+using namespace zelmvik;
+using dialog::BoxButton;
+
+namespace {
+
+// The buttons of each MB_ type, left to right as Windows lays them out, and the answer of Esc.
+struct ButtonSet {
+    BoxButton buttons[3];
+    int count;
+    int escape;
+};
+
+const ButtonSet button_sets[] = {
+    {{{"_OK", IDOK}}, 1, IDOK},                                             // MB_OK
+    {{{"_OK", IDOK}, {"_Cancel", IDCANCEL}}, 2, IDCANCEL},                  // MB_OKCANCEL
+    {{{"_Abort", 3}, {"_Retry", 4}, {"_Ignore", 5}}, 3, 3},                 // MB_ABORTRETRYIGNORE
+    {{{"_Yes", IDYES}, {"_No", IDNO}, {"_Cancel", IDCANCEL}}, 3, IDCANCEL}, // MB_YESNOCANCEL
+    {{{"_Yes", IDYES}, {"_No", IDNO}}, 2, IDNO},                            // MB_YESNO
+    {{{"_Retry", 4}, {"_Cancel", IDCANCEL}}, 2, IDCANCEL},                  // MB_RETRYCANCEL
+};
+
+const char *icon_name(UINT type) {
+    switch (type & 0xF0) {
+    case MB_ICONHAND:
+        return "dialog-error";
+    case MB_ICONQUESTION:
+        return "dialog-question";
+    case MB_ICONEXCLAMATION:
+        return "dialog-warning";
+    case MB_ICONASTERISK:
+        return "dialog-information";
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// Modal, with no owner, above whatever the process shows. Without a display the text goes to
+// standard error and the first button answers.
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+    (void)hWnd;
+    UINT kind = uType & 0x0F;
+    if (kind >= sizeof button_sets / sizeof button_sets[0])
+        return 0;
+    const ButtonSet &set = button_sets[kind];
+    dialog::Box box{font::cp1252_to_utf8(lpCaption ? lpCaption : "Error"),
+                    font::cp1252_to_utf8(lpText ? lpText : ""),
+                    icon_name(uType),
+                    set.buttons,
+                    set.count,
+                    set.escape};
+    int answer = 0;
+    if (!dialog::run_box(box, &answer)) {
+        std::fprintf(stderr, "%s\n%s\n", box.caption.c_str(), box.text.c_str());
+        return set.buttons[0].answer;
+    }
+    return answer;
+}
