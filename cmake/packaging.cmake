@@ -15,7 +15,14 @@ else()
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+    # SDL loads libGL (GLX, and through it Mesa's drivers) when the program asks for a GL
+    # window; the program itself links only the vendor-neutral libOpenGL, so the shared
+    # library dependencies alone would leave a new machine without any GL to draw with.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libgl1")
+    # The message boxes are drawn in the X server's core fonts. Those are the server's to have,
+    # not the program's (a remote display brings its own), so they are recommended, as
+    # Debian's X clients do; apt installs what is recommended unless told not to.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xfonts-base")
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 endif()
