@@ -18,7 +18,10 @@ else()
     set(CPACK_GENERATOR DEB)
     # shlibdeps finds libgtk-3-0, which brings the Adwaita icons the message boxes show.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+    # SDL loads libGL (GLX, and through it Mesa's drivers) when the program asks for a GL
+    # window; the program itself links only the vendor-neutral libOpenGL, so the shared
+    # library dependencies alone would leave a new machine without any GL to draw with.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libgl1")
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 endif()

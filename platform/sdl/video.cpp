@@ -48,6 +48,10 @@ bool video() {
     // window and loads it again with the next, and every F1 rebuild would pay for that (on
     // X11 each load also leaves a colormap behind). Windows without GL still work without it.
     gl_library_held = SDL_GL_LoadLibrary(NULL) == 0;
+    // Loading it has already loaded Mesa's driver (SDL makes a context to read the
+    // extensions), so a run that fails before its first context has the driver pinned too.
+    if (gl_library_held)
+        keep_gl_driver_loaded();
     static bool registered = false;
     if (!registered) {
         registered = true;

@@ -66,7 +66,9 @@ windows_named() {
 wait_window() {
     local name=$1 limit=${2:-30} old=${3:-} id
     found=""
-    for _ in $(seq $((limit * 5))); do
+    # By the clock: on a busy machine each look at the window tree can take long.
+    local deadline=$((SECONDS + limit))
+    while [ $SECONDS -lt $deadline ]; do
         for id in $(windows_named "$name"); do
             [ "$id" = "$old" ] && continue
             if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
@@ -74,11 +76,16 @@ wait_window() {
                 return 0
             fi
         done
+        box_on_stderr "$name" && fail "no box could be shown: \"$name\" went to standard error"
         program_running || return 1
         sleep 0.2
     done
     return 1
 }
+
+# The layer writes a box it cannot show (no display to show it on, say) to standard error,
+# caption first, and takes the default answer: no use waiting for it on the screen.
+box_on_stderr() { [ -f "$OUT/program.log" ] && grep -qxF -- "$1" "$OUT/program.log"; }
 
 program_running() { [ -n "$prog_pid" ] && kill -0 "$prog_pid" 2>/dev/null; }
 

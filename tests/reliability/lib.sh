@@ -74,6 +74,11 @@ check_box() {
     sleep 0.5
     shot "$ref" "$name-ref"
     press "$ref" Return
+    for _ in $(seq $((50 * SLOW))); do
+        kill -0 "$ref_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$ref_pid" 2>/dev/null && fail "the reference box \"$caption\" did not take Return"
     wait "$ref_pid"
     ref_pid=""
     diff=$(compare -metric AE "$OUT/$name.png" "$OUT/$name-ref.png" null: 2>&1)

@@ -7,11 +7,14 @@ set -uo pipefail
 program=$1
 
 pid=""
+log=$(mktemp)
 cleanup() {
     if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     fi
+    cat "$log"
+    rm -f "$log"
 }
 trap cleanup EXIT
 
@@ -24,15 +27,24 @@ find_window() {
             return 0
         fi
         kill -0 "$pid" 2>/dev/null || return 1
+        # A box the layer cannot show goes to standard error, caption first.
+        grep -qF "$1" "$log" && return 1
         sleep 0.1
     done
     return 1
 }
 
-"$program" &
+"$program" >"$log" 2>&1 &
 pid=$!
 
-box=$(find_window "Plimbrok - QOR 2006") || { echo "no start-up question" >&2; exit 1; }
+if ! box=$(find_window "Plimbrok - QOR 2006"); then
+    if grep -qF "Plimbrok - QOR 2006" "$log"; then
+        echo "no box could be shown: the question went to standard error" >&2
+    else
+        echo "no start-up question" >&2
+    fi
+    exit 1
+fi
 xdotool key --window "$box" Escape
 
 # Only the shown window: the layer makes its hidden window again when it sets the pixel format.
