@@ -58,9 +58,11 @@ gboolean key_released(GtkWidget *dialog, GdkEventKey *event, gpointer data) {
 
 // Without a window manager nothing gives a new window the keyboard: the box takes it itself.
 // With the current time, not the time of the process's last input, which the server refuses
-// once another window has taken the focus since.
+// once another window has taken the focus since. A box is answered from the keyboard, so
+// the button that has it is marked from the start, not only once some key has been pressed.
 gboolean mapped(GtkWidget *dialog, GdkEvent *, gpointer) {
     gdk_window_focus(gtk_widget_get_window(dialog), GDK_CURRENT_TIME);
+    gtk_window_set_focus_visible(GTK_WINDOW(dialog), TRUE);
     return FALSE;
 }
 
