@@ -14,6 +14,12 @@ log() { printf '[%s] %s\n' "$(date +%T)" "$*"; }
 fail() {
     log "FAIL: $*"
     shot_root "failure"
+    # The folder may be gone with the machine (CI's fresh root): what the program said goes
+    # into the test's own output.
+    if [ -s "${OUT:-}/program.log" ]; then
+        log "the program's output, last lines:"
+        tail -n 40 "$OUT/program.log"
+    fi
     exit 1
 }
 
