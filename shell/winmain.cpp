@@ -22,8 +22,10 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
     if (MessageBoxA(NULL, question, question_caption, MB_YESNO | MB_ICONQUESTION) == IDNO)
         fullscreen = false;
 
+    // A window that could not be built ends the program with 1, not the 0 of a user's close:
+    // the failure has been reported in its box, and whoever started us learns of it too.
     if (!CreateGLWindow(title, 640, 480, 16, fullscreen))
-        return 0;
+        return 1;
 
     while (!done) {
         if (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
@@ -48,7 +50,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
             KillGLWindow();
             fullscreen = !fullscreen;
             if (!CreateGLWindow(title, 640, 480, 16, fullscreen))
-                return 0;
+                return 1;
         }
     }
 

@@ -1,3 +1,4 @@
+#include "platform/backend/choice.h"
 #include "platform/dialog/box.h"
 #include "platform/font/cp1252.h"
 #include "platform/win32.h"
@@ -41,8 +42,11 @@ const char *icon_name(UINT type) {
 
 } // namespace
 
-// Modal, with no owner, above whatever the process shows. Without a display the text goes to
-// standard error and the first button answers.
+// Modal, with no owner, above whatever the process shows. With no display at all the box
+// fails, as Windows' does when it cannot make its window (the reason has been reported). A
+// box with nowhere to go while the windows have a driver of their own (one the user named,
+// such as SDL's offscreen one) writes its text to standard error and the first button
+// answers.
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     (void)hWnd;
     UINT kind = uType & 0x0F;
@@ -57,6 +61,8 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
                     set.escape};
     int answer = 0;
     if (!dialog::run_box(box, &answer)) {
+        if (!backend::for_sdl().reachable)
+            return 0;
         std::fprintf(stderr, "%s\n%s\n", box.caption.c_str(), box.text.c_str());
         return set.buttons[0].answer;
     }

@@ -106,6 +106,7 @@ void pump_events() {
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
         case SDL_QUIT:
+            end_process_if_compositor_gone();
             // SIGINT/SIGTERM: every window is asked to close, so the program shuts down
             // (and puts the display mode back) the way it always does.
             for (const auto &w : layer().windows)

@@ -103,6 +103,12 @@ Layer &layer();
 
 // Starts SDL's video subsystem on first need; false when no display can be opened.
 bool video();
+// Which of SDL's drivers the windows are on (neither before video() has started one).
+bool on_x11();
+bool on_wayland();
+// Ends the process, as a lost X display does, when SDL's quit event came from a Wayland
+// compositor that has gone away rather than from a signal.
+void end_process_if_compositor_gone();
 
 const WindowClass *find_class(LPCSTR name, HINSTANCE instance, std::string *key);
 Window *find_window(HWND hwnd);

@@ -77,6 +77,10 @@ int start_watchdog() {
 } // namespace
 
 void watch_display_mode(int width, int height) {
+    // On Wayland a mode is SDL's scaling of our own surface: the output's real mode is never
+    // touched, and a process that dies leaves nothing to put back.
+    if (!on_x11())
+        return;
     static bool started = false;
     static int fd = -1;
     if (!started) {

@@ -1,7 +1,10 @@
+#include "platform/backend/choice.h"
+#include "platform/report/report.h"
 #include "platform/sdl/layer.h"
 #include "platform/x11/lost_display.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace zelmvik {
 
@@ -31,9 +34,29 @@ static void shutdown() {
     SDL_Quit();
 }
 
+static bool driver_is(const char *name) {
+    const char *driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, name) == 0;
+}
+
+bool on_x11() {
+    return driver_is("x11");
+}
+
+bool on_wayland() {
+    return driver_is("wayland");
+}
+
 bool video() {
     if (SDL_WasInit(SDL_INIT_VIDEO))
         return true;
+    // A display that could not be had once is not tried (and reported) again.
+    static bool unavailable = false;
+    backend::Backend backend = backend::for_sdl();
+    if (unavailable || !backend.reachable)
+        return false;
+    if (backend.name)
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, backend.name);
     layer();
     SDL_SetMainReady();
     // The window manager's close is the window's own business (WM_SYSCOMMAND), not a quit
@@ -41,9 +64,13 @@ bool video() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // The screen saver runs unless a shown window refuses it (update_screensaver).
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        unavailable = true;
+        report("SDL cannot start its video: %s", SDL_GetError());
         return false;
-    end_process_on_lost_display();
+    }
+    if (on_x11())
+        end_process_on_lost_display();
     // Held for the whole process: SDL otherwise unloads the GL library with the last OpenGL
     // window and loads it again with the next, and every F1 rebuild would pay for that (on
     // X11 each load also leaves a colormap behind). Windows without GL still work without it.

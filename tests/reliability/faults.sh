@@ -35,7 +35,7 @@ fallback_text=$'The Requested Fullscreen Mode Is Not Supported By\nYour Video Ca
 screen_before=""
 
 # The building failures: the box comes after KillGLWindow, so no window of the program may
-# be left behind it, shown or hidden; then the program ends with 0.
+# be left behind it, shown or hidden; then the program ends with 1.
 building_failure() {
     local text=$1 style=$2
     expect_box ERROR "" "$style" "$text"
@@ -43,7 +43,7 @@ building_failure() {
     n=$(count_named "$TITLE")
     [ "$n" = 0 ] || fail "$n windows \"$TITLE\" still there behind the \"$text\" box"
     answer_box "$box" Return
-    expect_exit 0 $((30 * SLOW))
+    expect_exit 1 $((30 * SLOW))
 }
 
 case $CASE in

@@ -59,9 +59,9 @@ TEST_F(WinMainTest, NoMeansWindowed) {
     EXPECT_EQ(fake::slice("GetModuleHandleA", "InitGL"), created(false));
 }
 
-TEST_F(WinMainTest, FailedFirstWindowEndsAtOnce) {
+TEST_F(WinMainTest, FailedFirstWindowEndsAtOnceWithOne) {
     fake::fail("CreateWindowExA");
-    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(Run(), 1);
     EXPECT_EQ(fake::log().back(), box("Window Creation Error.", "ERROR", "0x30"));
     EXPECT_EQ(fake::count("PeekMessageA"), 0);
     EXPECT_EQ(fake::count("UnregisterClassA"), 1) << "only the one inside CreateGLWindow";
@@ -151,11 +151,11 @@ TEST_F(WinMainTest, LoopEndingBeforeAnyMessageReturnsZero) {
     EXPECT_EQ(Loop(), (Log{idle, "DrawGLScene()"} + killed(true, rendering_context)));
 }
 
-TEST_F(WinMainTest, FailedRebuildEndsAtOnce) {
+TEST_F(WinMainTest, FailedRebuildEndsAtOnceWithOne) {
     fake::answer(IDNO);
     fake::at_idle(1, WM_KEYDOWN, VK_F1);
     fake::fail("CreateWindowExA", 2);
-    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(Run(), 1);
 
     EXPECT_EQ(Loop(),
               (frame() + pumped(msg("WM_KEYDOWN", "hwnd1", "0x70")) + frame() +

@@ -1,0 +1,58 @@
+#include "platform/backend/choice.h"
+#include "platform/report/report.h"
+#include "platform/wayland/reach.h"
+#include "platform/x11/reach.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace zelmvik::backend {
+
+namespace {
+
+const char *user_setting(const char *variable) {
+    const char *value = std::getenv(variable);
+    return value && *value ? value : nullptr;
+}
+
+bool names_a_backend(const char *setting) {
+    return setting && (std::strcmp(setting, "x11") == 0 || std::strcmp(setting, "wayland") == 0);
+}
+
+// The backend both libraries use unless the user set one for either; null when no display
+// can be reached. Probed once, on first need.
+const char *shared_backend() {
+    static const char *const chosen = []() -> const char * {
+        for (const char *setting : {user_setting("SDL_VIDEODRIVER"), user_setting("GDK_BACKEND")})
+            if (names_a_backend(setting))
+                return setting;
+        std::string no_x11, no_wayland;
+        if (reach_x11_display(&no_x11))
+            return "x11";
+        if (reach_wayland_display(&no_wayland))
+            return "wayland";
+        report("no display: %s; %s", no_x11.c_str(), no_wayland.c_str());
+        return nullptr;
+    }();
+    return chosen;
+}
+
+Backend for_library(const char *variable) {
+    if (user_setting(variable))
+        return {true, nullptr};
+    const char *shared = shared_backend();
+    return {shared != nullptr, shared};
+}
+
+} // namespace
+
+Backend for_sdl() {
+    return for_library("SDL_VIDEODRIVER");
+}
+
+Backend for_gdk() {
+    return for_library("GDK_BACKEND");
+}
+
+} // namespace zelmvik::backend

@@ -1,0 +1,25 @@
+// Which display server the process talks to, chosen once and on purpose for everything it
+// shows: SDL's windows and GTK's message boxes alike, so that they share focus rules and the
+// guarantees the layer gives for that display.
+//
+// X11 wherever an X display takes our connection (XWayland included), else Wayland where a
+// compositor does. A user's own SDL_VIDEODRIVER or GDK_BACKEND stands for its library, and
+// one that names x11 or wayland is taken for the other library too. Nothing else is tried:
+// with no display, SDL would run its windows on its invisible offscreen driver.
+#pragma once
+
+namespace zelmvik::backend {
+
+// How one library is to reach the display.
+struct Backend {
+    // False when no display can be reached; the reason has been reported (once).
+    bool reachable;
+    // The backend to ask the library for ("x11", "wayland"); null when the user's own
+    // setting for that library stands.
+    const char *name;
+};
+
+Backend for_sdl();
+Backend for_gdk();
+
+} // namespace zelmvik::backend
