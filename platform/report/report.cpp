@@ -1,5 +1,6 @@
 #include "platform/report/report.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -31,6 +32,11 @@ void report(const char *format, ...) {
 }
 
 void end_process(const char *what) {
+    // Two connections can be found lost at once, from two threads: one line is said.
+    static std::atomic_flag ending = ATOMIC_FLAG_INIT;
+    if (ending.test_and_set())
+        for (;;)
+            pause();
     write_all(program_invocation_short_name);
     write_all(": ");
     write_all(what);

@@ -31,6 +31,7 @@ bool create_sdl_window(Window &w, bool opengl) {
     SDL_Window *sdl = SDL_CreateWindow(w.title.c_str(), w.x, w.y, w.width, w.height, flags);
     if (!sdl)
         return false;
+    guard_compositor_connection(sdl);
     if (w.fullscreen)
         SDL_SetWindowDisplayMode(sdl, &layer().display.mode);
     w.sdl.reset(sdl);

@@ -49,6 +49,7 @@ struct Window {
     bool visible = false;
     bool minimised = false;
     bool activated = false;
+    bool presented = false; // a frame has been swapped to the screen
     bool refuses_screensaver = false;
     bool destroying = false;
     int reported_width = -1, reported_height = -1; // last WM_SIZE
@@ -106,6 +107,9 @@ bool video();
 // Which of SDL's drivers the windows are on (neither before video() has started one).
 bool on_x11();
 bool on_wayland();
+// On Wayland: ends the process, as a lost X display does, once the compositor behind the
+// window's connection hangs up (checked on the side for the rest of the process).
+void guard_compositor_connection(SDL_Window *window);
 // Ends the process, as a lost X display does, when SDL's quit event came from a Wayland
 // compositor that has gone away rather than from a signal.
 void end_process_if_compositor_gone();

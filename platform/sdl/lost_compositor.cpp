@@ -5,21 +5,28 @@
 
 namespace zelmvik {
 
+static wl_display *wayland_display_of(SDL_Window *window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_WAYLAND)
+        return nullptr;
+    return info.info.wl.display;
+}
+
+// SDL's windows share one connection, which SDL hands out only with a window.
+void guard_compositor_connection(SDL_Window *window) {
+    end_process_when_compositor_hangs_up(wayland_display_of(window));
+}
+
 // SDL reports a broken Wayland connection only as a quit event, which would close the
-// windows and end the program as if the user had asked. Every window shares SDL's one
-// connection, so any of them tells.
+// windows and end the program as if the user had asked.
 void end_process_if_compositor_gone() {
-    if (!on_wayland())
-        return;
     for (const auto &w : layer().windows) {
-        SDL_SysWMinfo info;
-        SDL_VERSION(&info.version);
-        if (!w.second->sdl || !SDL_GetWindowWMInfo(w.second->sdl.get(), &info) ||
-            info.subsystem != SDL_SYSWM_WAYLAND)
-            continue;
-        if (wayland_display_lost(info.info.wl.display))
-            end_process_on_lost_wayland_display();
-        return;
+        if (wl_display *display = wayland_display_of(w.second->sdl.get())) {
+            if (wayland_display_lost(display))
+                end_process_on_lost_wayland_display();
+            return;
+        }
     }
 }
 

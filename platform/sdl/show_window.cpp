@@ -130,7 +130,10 @@ BOOL WINAPI SetForegroundWindow(HWND hWnd) {
     Window *w = find_window(hWnd);
     if (!w)
         return FALSE;
-    if (w->visible)
+    // A Wayland surface is mapped with its first frame; until then there is nothing to raise,
+    // and the compositor gives a newly mapped window the keyboard by its own rules. (sway 1.7
+    // even crashes on an activation request for a window it has not mapped.)
+    if (w->visible && (w->presented || !on_wayland()))
         SDL_RaiseWindow(w->sdl.get());
     activate(hWnd);
     return TRUE;

@@ -46,6 +46,7 @@ void probe_gl() {
     SdlWindowPtr window(SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN));
     if (!window)
         return;
+    guard_compositor_connection(window.get());
     SDL_GLContext context = SDL_GL_CreateContext(window.get());
     if (!context)
         return;

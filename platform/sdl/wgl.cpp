@@ -66,5 +66,6 @@ BOOL WINAPI SwapBuffers(HDC hdc) {
     if (!w || !w->pixel_format)
         return FALSE;
     SDL_GL_SwapWindow(w->sdl.get());
+    w->presented = true;
     return TRUE;
 }
