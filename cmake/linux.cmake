@@ -1,4 +1,7 @@
 # Native build: the program on our Windows-API layer, its tests and benchmarks.
+include(GNUInstallDirs)
+# The program's helper programs (the mode watchdog), once installed.
+set(ZELMVIK_HELPER_DIR ${CMAKE_INSTALL_LIBEXECDIR}/zelmvik)
 find_package(PkgConfig REQUIRED)
 find_package(OpenGL REQUIRED COMPONENTS OpenGL)
 pkg_check_modules(GLU REQUIRED IMPORTED_TARGET glu)

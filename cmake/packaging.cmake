@@ -9,8 +9,8 @@ if(WIN32)
     set(CPACK_GENERATOR ZIP)
 else()
     install(TARGETS zelmvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    # Where the program looks for it, relative to itself: ../libexec/zelmvik.
-    install(TARGETS zelmvik-display-watchdog RUNTIME DESTINATION libexec/zelmvik)
+    # Where the program looks for it, relative to itself.
+    install(TARGETS zelmvik-mode-watchdog RUNTIME DESTINATION ${ZELMVIK_HELPER_DIR})
     install(FILES ${PROJECT_SOURCE_DIR}/resources/zelmvik.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/zelmvik.png

@@ -339,6 +339,9 @@ static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40,
 
 extern "C" {
 
+// The program's entry point, which the start-up code calls (Windows' runtime; our main()).
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd);
+
 // KERNEL32
 HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 
@@ -376,6 +379,7 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h);
 BOOL WINAPI DeleteObject(HGDIOBJ ho);
 int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR *ppfd);
 BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *ppfd);
+int WINAPI DescribePixelFormat(HDC hdc, int iPixelFormat, UINT nBytes, PIXELFORMATDESCRIPTOR *ppfd);
 BOOL WINAPI SwapBuffers(HDC hdc);
 
 // WGL

@@ -1,4 +1,5 @@
-// The window shell: window procedure, window and rendering-context lifecycle, entry point.
+// The window shell: window procedure, window and rendering-context lifecycle. (The entry
+// point, WinMain, is declared where Windows declares it: the platform header.)
 #pragma once
 
 #include "platform/win32.h"
@@ -7,5 +8,3 @@ LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 BOOL CreateGLWindow(const char *title, int width, int height, int bits, bool fullscreenflag);
 void KillGLWindow();
-
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

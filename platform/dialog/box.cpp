@@ -99,18 +99,18 @@ GtkWidget *make_dialog(const Box &box, PendingKey *pending) {
 
 } // namespace
 
-bool run_box(const Box &box, int *answer) {
+bool run_box(const Box &box, const WaitingWork &work, int *answer) {
     if (!toolkit_ready())
         return false;
     PendingKey pending{&box};
     GtkWidget *dialog = make_dialog(box, &pending);
-    run_waiting_work_while_shown(dialog);
+    run_waiting_work_while_shown(dialog, work);
     int response = gtk_dialog_run(GTK_DIALOG(dialog));
     gtk_widget_destroy(dialog);
     // The box leaves the screen now, not with the next box.
     while (gtk_events_pending())
         gtk_main_iteration();
-    waiting_work_box_closed();
+    waiting_work_box_closed(work);
     // Negative: the window manager's close, or the box destroyed under its loop.
     *answer = response < 0 ? box.escape : response;
     return true;

@@ -1,6 +1,8 @@
 // One modal box on GTK, described without any Windows type.
 #pragma once
 
+#include "platform/dialog/waiting_work.h"
+
 #include <string>
 
 namespace zelmvik::dialog {
@@ -18,7 +20,8 @@ struct Box {
     int escape; // the answer of Esc and of the window manager's close
 };
 
-// The answer; false when no display can be opened.
-bool run_box(const Box &box, int *answer);
+// The answer, with `work` done while the box waits for it; false when no display can be
+// opened.
+bool run_box(const Box &box, const WaitingWork &work, int *answer);
 
 } // namespace zelmvik::dialog

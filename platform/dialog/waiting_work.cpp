@@ -1,18 +1,16 @@
-#include "platform/dialog/waiting_work.h"
 #include "platform/dialog/waiting_work_runner.h"
 
 namespace zelmvik::dialog {
 namespace {
 
-WaitingWork registered{};
-bool finished = false;
+// One box is up at a time: boxes are modal, and the process has one thread.
+bool (*running_step)() = nullptr;
 guint source = 0;
 
 gboolean next_step(gpointer) {
     // Whatever GTK has drawn reaches the screen before a step that may take a while.
     gdk_display_flush(gdk_display_get_default());
-    if (finished || !registered.step || !registered.step()) {
-        finished = true;
+    if (!running_step || !running_step()) {
         source = 0;
         return G_SOURCE_REMOVE;
     }
@@ -36,22 +34,18 @@ gboolean first_draw(GtkWidget *window, cairo_t *, gpointer) {
 
 } // namespace
 
-void set_waiting_work(const WaitingWork &work) {
-    registered = work;
-    finished = false;
+void run_waiting_work_while_shown(GtkWidget *window, const WaitingWork &work) {
+    if (work.box_opened)
+        work.box_opened();
+    running_step = work.step;
+    if (running_step)
+        g_signal_connect_after(window, "draw", G_CALLBACK(first_draw), nullptr);
 }
 
-void run_waiting_work_while_shown(GtkWidget *window) {
-    if (registered.box_opened)
-        registered.box_opened();
-    if (finished || !registered.step)
-        return;
-    g_signal_connect_after(window, "draw", G_CALLBACK(first_draw), nullptr);
-}
-
-void waiting_work_box_closed() {
-    if (registered.box_closed)
-        registered.box_closed();
+void waiting_work_box_closed(const WaitingWork &work) {
+    running_step = nullptr;
+    if (work.box_closed)
+        work.box_closed();
 }
 
 } // namespace zelmvik::dialog

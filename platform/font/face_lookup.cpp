@@ -1,5 +1,6 @@
 #include "platform/font/face.h"
 #include "platform/font/library.h"
+#include "platform/report/report.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -75,19 +76,21 @@ FacePtr open_face(const FaceRequest &request) {
 
     FcResult result = FcResultNoMatch;
     PatternPtr match(FcFontMatch(config, pattern.get(), &result));
-    if (!match || result != FcResultMatch)
-        return nullptr;
-
     FcChar8 *file = nullptr;
-    int index = 0;
-    if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch)
+    if (!match || result != FcResultMatch ||
+        FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) {
+        report("fontconfig has no font file for \"%s\"", request.name.c_str());
         return nullptr;
+    }
+    int index = 0;
     if (FcPatternGetInteger(match.get(), FC_INDEX, 0, &index) != FcResultMatch)
         index = 0;
 
     FT_Face face = nullptr;
-    if (FT_New_Face(ft, reinterpret_cast<const char *>(file), index, &face) != 0)
+    if (FT_Error error = FT_New_Face(ft, reinterpret_cast<const char *>(file), index, &face)) {
+        report("FreeType cannot open %s for \"%s\": error %d", file, request.name.c_str(), error);
         return nullptr;
+    }
     return FacePtr(face);
 }
 

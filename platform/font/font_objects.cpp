@@ -2,6 +2,7 @@
 #include "platform/font/font_layer.h"
 #include "platform/font/font_table.h"
 #include "platform/font/library.h"
+#include "platform/report/report.h"
 
 #include <memory>
 #include <unordered_map>
@@ -76,8 +77,13 @@ FontTable &table() {
 
 bool open(Font &font) {
     FacePtr face = open_face(font.request);
-    if (!face || !set_size(face.get(), font.height, font.width))
+    if (!face)
         return false;
+    if (!set_size(face.get(), font.height, font.width)) {
+        report("FreeType cannot size %s %s to height %d, width %d", face->family_name,
+               face->style_name, font.height, font.width);
+        return false;
+    }
     font.face = std::move(face);
     return true;
 }

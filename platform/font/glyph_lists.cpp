@@ -1,5 +1,6 @@
-#include "platform/font/cp1252.h"
 #include "platform/font/font_table.h"
+#include "platform/report/report.h"
+#include "platform/text/cp1252.h"
 #include "platform/win32.h"
 
 #include <ft2build.h>
@@ -65,9 +66,12 @@ std::vector<GLubyte> bottom_up(const FT_Bitmap &bitmap) {
 }
 
 bool compile_glyph(FT_Face face, DWORD code, GLuint list) {
-    char32_t ch = code < 256 ? cp1252_to_unicode(static_cast<uint8_t>(code)) : code;
-    if (FT_Load_Char(face, ch, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
+    char32_t ch = code < 256 ? text::cp1252_to_unicode(static_cast<uint8_t>(code)) : code;
+    if (FT_Error error = FT_Load_Char(face, ch, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO)) {
+        report("FreeType cannot render U+%04X of %s %s: error %d", static_cast<unsigned>(ch),
+               face->family_name, face->style_name, error);
         return false;
+    }
     const FT_GlyphSlot slot = face->glyph;
     const FT_Bitmap &bitmap = slot->bitmap;
     const bool has_pixels =

@@ -1,4 +1,5 @@
 #include "platform/font/library.h"
+#include "platform/report/report.h"
 
 namespace zelmvik::font {
 namespace {
@@ -8,9 +9,13 @@ namespace {
 class Libraries {
   public:
     Libraries() {
-        if (FT_Init_FreeType(&ft_) != 0)
+        if (FT_Error error = FT_Init_FreeType(&ft_)) {
+            report("FreeType cannot start: error %d", error);
             ft_ = nullptr;
+        }
         config_ = FcInitLoadConfigAndFonts();
+        if (config_ == nullptr)
+            report("fontconfig cannot load its configuration and fonts");
     }
     ~Libraries() {
         if (ft_ != nullptr)

@@ -1,8 +1,8 @@
-#include "platform/sdl/fault.h"
-#include "platform/sdl/layer.h"
-
-#include "platform/font/cp1252.h"
 #include "platform/font/font_layer.h"
+#include "platform/report/report.h"
+#include "platform/sdl/display_modes/display_modes.h"
+#include "platform/sdl/fault.h"
+#include "platform/text/cp1252.h"
 
 #include <algorithm>
 
@@ -11,12 +11,6 @@ using namespace zelmvik;
 static const int cw_usedefault = static_cast<int>(0x80000000);
 
 namespace zelmvik {
-
-static bool covers_switched_mode(const Window &w) {
-    const DisplayModeState &d = layer().display;
-    return d.switched && (w.style & WS_POPUP) && w.x == 0 && w.y == 0 && w.width == d.mode.w &&
-           w.height == d.mode.h;
-}
 
 bool create_sdl_window(Window &w, bool opengl) {
     Uint32 flags = w.visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
@@ -29,25 +23,16 @@ bool create_sdl_window(Window &w, bool opengl) {
     if (w.fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN;
     SDL_Window *sdl = SDL_CreateWindow(w.title.c_str(), w.x, w.y, w.width, w.height, flags);
-    if (!sdl)
+    if (!sdl) {
+        report("SDL cannot make %s window: %s", opengl ? "an OpenGL" : "a", SDL_GetError());
         return false;
+    }
     guard_compositor_connection(sdl);
-    if (w.fullscreen)
-        SDL_SetWindowDisplayMode(sdl, &layer().display.mode);
+    if (w.fullscreen && SDL_SetWindowDisplayMode(sdl, switched_mode()) != 0)
+        report("SDL cannot give a window the display mode %dx%d: %s", switched_mode()->w,
+               switched_mode()->h, SDL_GetError());
     w.sdl.reset(sdl);
     return true;
-}
-
-void apply_display_mode(Window &w) {
-    bool wanted = covers_switched_mode(w);
-    if (wanted == w.fullscreen)
-        return;
-    w.fullscreen = wanted;
-    if (!w.sdl)
-        return;
-    if (wanted)
-        SDL_SetWindowDisplayMode(w.sdl.get(), &layer().display.mode);
-    SDL_SetWindowFullscreen(w.sdl.get(), wanted ? SDL_WINDOW_FULLSCREEN : 0);
 }
 
 } // namespace zelmvik
@@ -86,7 +71,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
     w->proc = c->wc.lpfnWndProc;
     w->style = dwStyle & ~WS_VISIBLE;
     w->ex_style = dwExStyle;
-    w->title = font::cp1252_to_utf8(lpWindowName ? lpWindowName : "");
+    w->title = text::cp1252_to_utf8(lpWindowName ? lpWindowName : "");
 
     RECT f = frame_for_style(w->style, hMenu != NULL, dwExStyle);
     bool default_place = X == cw_usedefault;

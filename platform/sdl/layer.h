@@ -1,8 +1,9 @@
 // The objects our Windows-API layer shares between its calls: the class table, the window
-// table, the GL contexts, the message queue and the display-mode state. One thread owns all
-// of it, as one thread owns a Windows message queue.
+// table, the GL contexts and the message queue (the display modes keep theirs in
+// display_modes/). One thread owns all of it, as one thread owns a Windows message queue.
 #pragma once
 
+#include "platform/dialog/waiting_work.h"
 #include "platform/win32.h"
 
 #include <SDL.h>
@@ -33,6 +34,12 @@ struct WindowClass {
     std::string name; // wc.lpszClassName points into this
 };
 
+// A pixel format: the sizes of its buffers.
+struct PixelFormat {
+    int red, green, blue, alpha, depth, stencil;
+    bool double_buffer;
+};
+
 struct Window {
     HWND hwnd;
     HDC hdc;
@@ -45,7 +52,8 @@ struct Window {
     int x, y;          // client area, screen coordinates
     int width, height; // client area
     bool fullscreen;
-    int pixel_format; // 0 until SetPixelFormat
+    int pixel_format;          // 0 until SetPixelFormat
+    PixelFormat actual_format; // what the window really has, from SetPixelFormat on
     bool visible = false;
     bool minimised = false;
     bool activated = false;
@@ -77,11 +85,6 @@ class MessageQueue {
     int quit_code_ = 0;
 };
 
-struct DisplayModeState {
-    bool switched = false;
-    SDL_DisplayMode mode{};
-};
-
 struct Layer {
     std::map<std::string, WindowClass> classes; // key: instance + name
     std::map<HWND, std::unique_ptr<Window>> windows;
@@ -91,7 +94,6 @@ struct Layer {
     HWND active = nullptr;
     HWND focus = nullptr;
     MessageQueue queue;
-    DisplayModeState display;
     int cursor_count = 0;
     bool key_down[256] = {};
     uintptr_t next_handle = 0x10;
@@ -125,8 +127,6 @@ LRESULT send_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Creates the SDL window behind w from its fields; false (and w unchanged) on failure.
 bool create_sdl_window(Window &w, bool opengl);
 
-// Makes the window fullscreen on the switched mode when it is a popup covering that mode.
-void apply_display_mode(Window &w);
 // Takes activation and focus away from the window, sending what Windows sends.
 void deactivate_window(HWND hwnd);
 
@@ -137,10 +137,6 @@ void update_screensaver();
 RECT frame_for_style(DWORD style, BOOL menu, DWORD ex_style);
 
 // The pixel formats the layer offers, numbered from 1 as ChoosePixelFormat returns them.
-struct PixelFormat {
-    int red, green, blue, alpha, depth, stencil;
-    bool double_buffer;
-};
 const PixelFormat *pixel_format(int index);
 // SDL's GL attributes for a format; they choose the visual of the next OpenGL window.
 void apply_gl_attributes(const PixelFormat &f);
@@ -148,14 +144,9 @@ void apply_gl_attributes(const PixelFormat &f);
 // Keeps Mesa's driver loaded to the end of the process (sanitized builds; else nothing).
 void keep_gl_driver_loaded();
 
-// Tells the display watchdog the mode this process has now set (0, 0: the mode it found is
-// back). The first mode set starts the watchdog, which puts the display back should the
-// process end without doing so itself.
-void watch_display_mode(int width, int height);
-
-// Has message boxes start the video, the GL driver and the fonts while they wait for an
-// answer, so that the first window costs what any later one does.
-void warm_up_while_boxes_wait();
+// What a message box does while it waits for its answer: it starts the video, the GL driver
+// and the fonts, so that the first window costs what any later one does.
+dialog::WaitingWork warm_up_while_box_waits();
 
 // Turns waiting SDL events into posted messages.
 void pump_events();

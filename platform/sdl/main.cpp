@@ -1,7 +1,6 @@
 #define SDL_MAIN_HANDLED
 
 #include "platform/win32.h"
-#include "shell/shell.h"
 
 #include <string>
 

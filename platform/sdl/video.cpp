@@ -1,5 +1,6 @@
 #include "platform/backend/choice.h"
 #include "platform/report/report.h"
+#include "platform/sdl/display_modes/display_modes.h"
 #include "platform/sdl/layer.h"
 #include "platform/x11/lost_display.h"
 
@@ -8,15 +9,7 @@
 
 namespace zelmvik {
 
-Layer &layer() {
-    static Layer the_layer;
-    return the_layer;
-}
-
 static bool gl_library_held = false;
-
-// Linked in with the layer's first use, so every program on the layer gets it.
-static const bool warm_up_registered = (warm_up_while_boxes_wait(), true);
 
 // Runs before the layer's own destructor (which was constructed first): the windows and
 // contexts go while SDL is still up, then SDL puts any switched display mode back.
@@ -26,7 +19,7 @@ static void shutdown() {
     l.current_context = nullptr;
     l.dcs.clear();
     l.windows.clear();
-    l.display.switched = false;
+    forget_switched_mode();
     if (gl_library_held) {
         gl_library_held = false;
         SDL_GL_UnloadLibrary();

@@ -61,10 +61,8 @@ void probe_gl() {
 }
 
 // One piece per call, each between the box's own events.
-int next_piece = 0;
-
-bool step() {
-    switch (next_piece++) {
+bool piece(int n) {
+    switch (n) {
     case 0:
         if (SDL_WasInit(SDL_INIT_VIDEO))
             return false; // started before the box: the process has paid already
@@ -82,6 +80,15 @@ bool step() {
     return false;
 }
 
+int next_piece = 0;
+bool finished = false;
+
+bool step() {
+    if (!finished)
+        finished = !piece(next_piece++);
+    return !finished;
+}
+
 void box_opened() {
     default_signals_while_windowless();
 }
@@ -92,8 +99,8 @@ void box_closed() {
 
 } // namespace
 
-void warm_up_while_boxes_wait() {
-    dialog::set_waiting_work({box_opened, step, box_closed});
+dialog::WaitingWork warm_up_while_box_waits() {
+    return {box_opened, step, box_closed};
 }
 
 } // namespace zelmvik

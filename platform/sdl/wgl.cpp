@@ -1,3 +1,4 @@
+#include "platform/report/report.h"
 #include "platform/sdl/fault.h"
 #include "platform/sdl/layer.h"
 
@@ -13,10 +14,12 @@ HGLRC WINAPI wglCreateContext(HDC hdc) {
     SDL_Window *previous_window = SDL_GL_GetCurrentWindow();
     SDL_GLContext previous = SDL_GL_GetCurrentContext();
     SDL_GLContext sdl = SDL_GL_CreateContext(w->sdl.get());
+    if (!sdl) {
+        report("SDL cannot make an OpenGL context: %s", SDL_GetError());
+        return NULL;
+    }
     // SDL makes a new context current; wglCreateContext leaves the current one alone.
     SDL_GL_MakeCurrent(previous ? previous_window : NULL, previous);
-    if (!sdl)
-        return NULL;
     keep_gl_driver_loaded();
     Layer &l = layer();
     HGLRC h = l.new_handle<HGLRC>();
@@ -40,8 +43,10 @@ BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
     Window *w = window_of_dc(hdc);
     if (c == l.contexts.end() || !w || w->pixel_format != c->second.pixel_format)
         return FALSE; // ERROR_INVALID_PIXEL_FORMAT for a DC of another format
-    if (SDL_GL_MakeCurrent(w->sdl.get(), c->second.sdl.get()) != 0)
+    if (SDL_GL_MakeCurrent(w->sdl.get(), c->second.sdl.get()) != 0) {
+        report("SDL cannot make the OpenGL context current: %s", SDL_GetError());
         return FALSE;
+    }
     l.current_context = hglrc;
     return TRUE;
 }

@@ -6,7 +6,9 @@
 #   SetPixelFormat, wglCreateContext, wglMakeCurrent) on a 640x480x16 screen, answered Yes;
 #   fallback-yes / fallback-no (the mode refused) on the same screen; a release step
 #   (wglReleaseCurrent, wglDeleteContext, ReleaseDC, DestroyWindow, UnregisterClassA) or
-#   all-releases on any screen, windowed.
+#   all-releases on any screen, windowed; sdl-refuses: SDL itself cannot make the OpenGL
+#   window (its GL library is missing), windowed: the box as for SetPixelFormat, and SDL's
+#   reason as one line on standard error.
 # InitGL has no failure on the real scene, so its row is left to the shell's unit tests.
 set -uo pipefail
 CASE=$1
@@ -48,6 +50,7 @@ building_failure() {
 
 case $CASE in
 all-releases) export ZELMVIK_FAIL=$(IFS=,; echo "${releases[*]}") ;;
+sdl-refuses) export SDL_OPENGL_LIBRARY=/nonexistent/libGL.so.1 ;;
 fallback-*) export ZELMVIK_FAIL=ChangeDisplaySettingsA ;;
 *) export ZELMVIK_FAIL=$CASE ;;
 esac
@@ -58,6 +61,13 @@ ask
 if [ -n "${build_text[$CASE]:-}" ]; then
     answer_box "$found" Return
     building_failure "${build_text[$CASE]}" 0x30
+elif [ "$CASE" = sdl-refuses ]; then
+    answer_box "$found" Escape
+    building_failure "${build_text[SetPixelFormat]}" 0x30
+    log "standard error: $(cat "$OUT/program.log")"
+    [ "$(wc -l <"$OUT/program.log")" = 1 ] &&
+        grep -q "^zelmvik-faulty: SDL cannot make an OpenGL window: .*/nonexistent/libGL.so.1" \
+            "$OUT/program.log" || fail "not SDL's reason, in one line, on standard error"
 elif [ "$CASE" = fallback-yes ] || [ "$CASE" = fallback-no ]; then
     answer_box "$found" Return
     expect_box "$FALLBACK" "" 0x34 "$fallback_text"

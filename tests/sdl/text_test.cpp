@@ -1,7 +1,7 @@
 // Code page 1252 texts, and message boxes where no box can be shown.
 #include "support.h"
 
-#include "platform/font/cp1252.h"
+#include "platform/text/cp1252.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
@@ -19,20 +19,20 @@ const char question[] = ":: WARNING - Hvis i ser dette, s\xE5 er det fordi der s
                         "\xBF";
 
 TEST(Cp1252, TheQuestionReadsRightInUtf8) {
-    EXPECT_EQ(zelmvik::font::cp1252_to_utf8(question),
+    EXPECT_EQ(zelmvik::text::cp1252_to_utf8(question),
               ":: WARNING - Hvis i ser dette, s\u00e5 er det fordi der skete en zelmvik!  "
               "Der taget forbehold for stener fra polen....... :: T\u00f8r du fors\u00e6tte?"
               "\u00bf");
 }
 
 TEST(Cp1252, HighControlRangeAndUndefinedBytes) {
-    EXPECT_EQ(zelmvik::font::cp1252_to_utf8("\x80\x85\x8A\x99\x9F"),
+    EXPECT_EQ(zelmvik::text::cp1252_to_utf8("\x80\x85\x8A\x99\x9F"),
               "\u20ac\u2026\u0160\u2122\u0178");
     // Undefined in code page 1252: kept as their C1 code points, as Windows converts them.
-    EXPECT_EQ(zelmvik::font::cp1252_to_utf8("\x81\x8D\x8F\x90\x9D"),
+    EXPECT_EQ(zelmvik::text::cp1252_to_utf8("\x81\x8D\x8F\x90\x9D"),
               "\u0081\u008d\u008f\u0090\u009d");
-    EXPECT_EQ(zelmvik::font::cp1252_to_utf8("\xA0\xFF"), "\u00a0\u00ff");
-    EXPECT_EQ(zelmvik::font::cp1252_to_utf8(nullptr), "");
+    EXPECT_EQ(zelmvik::text::cp1252_to_utf8("\xA0\xFF"), "\u00a0\u00ff");
+    EXPECT_EQ(zelmvik::text::cp1252_to_utf8(nullptr), "");
 }
 
 struct ChildResult {
@@ -70,7 +70,7 @@ TEST(MessageBox, WithoutADisplayItWritesToStandardErrorAndTakesTheDefault) {
                                           MB_YESNO | MB_ICONQUESTION);
     EXPECT_EQ(yes.answer, IDYES);
     EXPECT_NE(yes.err.find("Plimbrok - QOR 2006 skal vi?  -- lidt screen!"), std::string::npos);
-    EXPECT_NE(yes.err.find(zelmvik::font::cp1252_to_utf8(question)), std::string::npos) << yes.err;
+    EXPECT_NE(yes.err.find(zelmvik::text::cp1252_to_utf8(question)), std::string::npos) << yes.err;
 
     ChildResult ok =
         box_without_display("Window Creation Error.", "ERROR", MB_OK | MB_ICONEXCLAMATION);

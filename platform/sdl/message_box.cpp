@@ -1,7 +1,7 @@
 #include "platform/backend/choice.h"
 #include "platform/dialog/box.h"
-#include "platform/font/cp1252.h"
-#include "platform/win32.h"
+#include "platform/sdl/layer.h"
+#include "platform/text/cp1252.h"
 
 #include <cstdio>
 
@@ -53,14 +53,15 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     if (kind >= sizeof button_sets / sizeof button_sets[0])
         return 0;
     const ButtonSet &set = button_sets[kind];
-    dialog::Box box{font::cp1252_to_utf8(lpCaption ? lpCaption : "Error"),
-                    font::cp1252_to_utf8(lpText ? lpText : ""),
+    dialog::Box box{text::cp1252_to_utf8(lpCaption ? lpCaption : "Error"),
+                    text::cp1252_to_utf8(lpText ? lpText : ""),
                     icon_name(uType),
                     set.buttons,
                     set.count,
                     set.escape};
     int answer = 0;
-    if (!dialog::run_box(box, &answer)) {
+    // While the first box waits, the rest of the layer gets ready for the first window.
+    if (!dialog::run_box(box, warm_up_while_box_waits(), &answer)) {
         if (!backend::for_sdl().reachable)
             return 0;
         std::fprintf(stderr, "%s\n%s\n", box.caption.c_str(), box.text.c_str());

@@ -1,16 +1,12 @@
-// zelmvik-display-watchdog: puts the display mode back when the program that switched it
-// is gone, however it ended (a crash, SIGKILL), as Windows does for a mode set with
-// CDS_FULLSCREEN.
-//
-// The program starts it before its first switch with one end of a socket as standard input.
-// The watchdog notes the screen's configuration, answers "ready", and then reads one line
-// "WIDTH HEIGHT" for each mode the program sets ("0 0" once it has put the mode back itself).
-// When the socket closes, the program is gone: if the display still shows the last mode the
-// program set, the noted configuration is restored through RandR.
-#include "platform/x11/screen_config.h"
+// zelmvik-mode-watchdog: puts the display mode back when the program that switched it is
+// gone, however it ended (a crash, SIGKILL), as Windows does for a mode set with
+// CDS_FULLSCREEN. The program starts it before its first switch, with one end of a socket as
+// standard input; what they say over it is in protocol.h.
+#include "platform/x11/mode_watchdog/protocol.h"
+#include "platform/x11/mode_watchdog/screen_config.h"
 
+#include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -26,9 +22,9 @@ static int ignore_error(Display *, XErrorEvent *) {
     return 0;
 }
 
-static bool send_line(const char *line) {
-    size_t n = std::strlen(line);
-    return write(STDIN_FILENO, line, n) == static_cast<ssize_t>(n);
+static bool say(const std::string &line) {
+    std::string text = line + "\n";
+    return write(STDIN_FILENO, text.data(), text.size()) == static_cast<ssize_t>(text.size());
 }
 
 int main() {
@@ -43,12 +39,19 @@ int main() {
     XSetIOErrorHandler(quiet_exit);
     XSetErrorHandler(ignore_error);
     Display *display = XOpenDisplay(nullptr);
-    if (!display)
+    if (!display) {
+        say(mode_watchdog::failed + " cannot open the X display");
         return 1;
+    }
     ScreenConfig original;
-    if (!read_screen_config(display, &original) || !send_line("ready\n"))
+    if (!read_screen_config(display, &original)) {
+        say(mode_watchdog::failed + " the X display has no RandR 1.2 configuration to note");
+        return 1;
+    }
+    if (!say(mode_watchdog::ready))
         return 1;
 
+    // The mode last switched to; 0 x 0 while the desktop's own is shown.
     int width = 0, height = 0;
     std::string pending;
     char buffer[256];
@@ -61,14 +64,18 @@ int main() {
         pending.append(buffer, static_cast<size_t>(n));
         size_t end;
         while ((end = pending.find('\n')) != std::string::npos) {
-            std::sscanf(pending.substr(0, end).c_str(), "%d %d", &width, &height);
+            int w, h;
+            if (mode_watchdog::read_program_line(pending.substr(0, end), &w, &h)) {
+                width = w;
+                height = h;
+            }
             pending.erase(0, end + 1);
         }
     }
 
+    // A mode someone else set since is theirs to keep.
     ScreenConfig now;
-    if (width > 0 && height > 0 && read_screen_config(display, &now) &&
-        shows_size(now, width, height))
+    if (width > 0 && read_screen_config(display, &now) && shows_size(now, width, height))
         restore_screen_config(display, original);
     XCloseDisplay(display);
     return 0;

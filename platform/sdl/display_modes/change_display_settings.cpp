@@ -1,5 +1,5 @@
+#include "platform/sdl/display_modes/display_modes.h"
 #include "platform/sdl/fault.h"
-#include "platform/sdl/layer.h"
 
 using namespace zelmvik;
 
@@ -32,22 +32,14 @@ static bool find_mode(const DEVMODEA &dm, SDL_DisplayMode *found) {
     return false;
 }
 
-// SDL switches modes only for a fullscreen window, so a mode set here is remembered and taken
-// up by the popup window that covers it (apply_display_mode); putting the desktop mode back
-// takes every window out of fullscreen. Every mode set is temporary, as CDS_FULLSCREEN asks:
-// the watchdog puts the display back should the process end without doing so.
+// Every mode set is temporary, as CDS_FULLSCREEN asks: the watchdog puts the display back
+// should the process end without doing so.
 LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *lpDevMode, DWORD dwFlags) {
-    Layer &l = layer();
+    (void)dwFlags;
     if (!lpDevMode) {
-        if (l.display.switched) {
-            l.display.switched = false;
-            for (auto &w : l.windows)
-                apply_display_mode(*w.second);
-            watch_display_mode(0, 0);
-        }
+        restore_display_mode();
         return DISP_CHANGE_SUCCESSFUL;
     }
-    (void)dwFlags;
     if (injected_fault("ChangeDisplaySettingsA"))
         return DISP_CHANGE_FAILED;
     if (!video())
@@ -55,10 +47,6 @@ LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *lpDevMode, DWORD dwFlags) {
     SDL_DisplayMode mode;
     if (!find_mode(*lpDevMode, &mode))
         return DISP_CHANGE_BADMODE;
-    watch_display_mode(mode.w, mode.h);
-    l.display.switched = true;
-    l.display.mode = mode;
-    for (auto &w : l.windows)
-        apply_display_mode(*w.second);
+    switch_display_mode(mode);
     return DISP_CHANGE_SUCCESSFUL;
 }

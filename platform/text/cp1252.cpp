@@ -1,6 +1,6 @@
-#include "platform/font/cp1252.h"
+#include "platform/text/cp1252.h"
 
-namespace zelmvik::font {
+namespace zelmvik::text {
 
 static void append_utf8(std::string &out, char32_t cp) {
     if (cp < 0x80) {
@@ -37,4 +37,4 @@ std::string cp1252_to_utf8(const char *text) {
     return out;
 }
 
-} // namespace zelmvik::font
+} // namespace zelmvik::text

@@ -1,4 +1,4 @@
-#include "platform/x11/screen_config.h"
+#include "platform/x11/mode_watchdog/screen_config.h"
 
 #include <algorithm>
 #include <memory>

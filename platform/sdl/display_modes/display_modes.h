@@ -1,0 +1,33 @@
+// Display modes: the mode ChangeDisplaySettingsA switched the display to, the window that
+// shows it, and the mode watchdog, which puts the desktop's mode back should the process end
+// without doing so (as Windows does for a mode set with CDS_FULLSCREEN).
+//
+// SDL switches a display's mode only for a fullscreen window. So a mode switched to is kept
+// here and taken up by the popup window that covers it; putting the desktop's mode back
+// takes every window out of fullscreen.
+#pragma once
+
+#include "platform/sdl/layer.h"
+
+namespace zelmvik {
+
+// The mode switched to, or null while the desktop's own mode is shown.
+const SDL_DisplayMode *switched_mode();
+
+// Whether the window is the popup that covers the switched mode, and so shows it fullscreen.
+bool covers_switched_mode(const Window &w);
+
+// Makes the window fullscreen on the switched mode when it covers it, windowed otherwise.
+void fit_to_switched_mode(Window &w);
+
+// The process is ending; SDL puts the desktop's mode back as it quits.
+void forget_switched_mode();
+
+// Within this room: ChangeDisplaySettingsA's two halves, and what the watchdog is told.
+void switch_display_mode(const SDL_DisplayMode &mode);
+void restore_display_mode();
+// Starts the watchdog on the first switch (saying on standard error when it cannot).
+void tell_mode_watchdog_switched(int width, int height);
+void tell_mode_watchdog_restored();
+
+} // namespace zelmvik
