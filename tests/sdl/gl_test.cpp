@@ -9,6 +9,12 @@ using namespace zelmvik_test;
 
 namespace {
 
+int screen_bits() {
+    SDL_DisplayMode desktop;
+    SDL_GetDesktopDisplayMode(0, &desktop);
+    return SDL_BITSPERPIXEL(desktop.format) <= 16 ? 16 : 24;
+}
+
 // One pass of what CreateGLWindow and KillGLWindow do with the layer.
 void build_draw_release(const TestClass &cls, DWORD style) {
     TestWindow window(cls, style);
@@ -23,13 +29,24 @@ void build_draw_release(const TestClass &cls, DWORD style) {
     ASSERT_TRUE(wglMakeCurrent(dc, rc));
     ShowWindow(window.hwnd(), SW_SHOW);
 
-    int depth = 0, red = 0, doubled = 0;
+    // What the window really has: the depth buffer Windows would give (the smallest at least
+    // as deep as asked), the screen's colour, and DescribePixelFormat saying so.
+    int depth = 0, red = 0, green = 0, blue = 0, doubled = 0;
     SDL_GL_GetAttribute(SDL_GL_DEPTH_SIZE, &depth);
     SDL_GL_GetAttribute(SDL_GL_RED_SIZE, &red);
+    SDL_GL_GetAttribute(SDL_GL_GREEN_SIZE, &green);
+    SDL_GL_GetAttribute(SDL_GL_BLUE_SIZE, &blue);
     SDL_GL_GetAttribute(SDL_GL_DOUBLEBUFFER, &doubled);
-    EXPECT_GE(depth, 16);
-    EXPECT_GE(red, 5);
+    EXPECT_EQ(depth, 16);
+    EXPECT_EQ(red + green + blue, screen_bits());
     EXPECT_EQ(doubled, 1);
+    PIXELFORMATDESCRIPTOR described = {};
+    EXPECT_GT(DescribePixelFormat(dc, format, sizeof described, &described), format);
+    EXPECT_EQ(described.cDepthBits, depth);
+    EXPECT_EQ(described.cRedBits, red);
+    EXPECT_EQ(described.cGreenBits, green);
+    EXPECT_EQ(described.cBlueBits, blue);
+    EXPECT_TRUE(described.dwFlags & PFD_DOUBLEBUFFER);
 
     glClearColor(0.0f, 1.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -68,19 +85,18 @@ TEST(Gl, PixelFormatRules) {
     EXPECT_EQ(ChoosePixelFormat(dc, &gdi_only), 0);
     EXPECT_EQ(ChoosePixelFormat(NULL, &pfd), 0);
 
+    // The screen's colour whatever was asked for, as on Windows; the rest as asked.
     int format = ChoosePixelFormat(dc, &pfd);
     const zelmvik::PixelFormat *f = zelmvik::pixel_format(format);
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->red + f->green + f->blue, 16) << "16 bits are 5/6/5";
+    EXPECT_EQ(f->red + f->green + f->blue, screen_bits());
     EXPECT_EQ(f->alpha, 0);
     EXPECT_EQ(f->stencil, 0);
     EXPECT_EQ(f->depth, 16);
     EXPECT_TRUE(f->double_buffer);
     PIXELFORMATDESCRIPTOR deep = pfd;
     deep.cColorBits = 24;
-    const zelmvik::PixelFormat *g = zelmvik::pixel_format(ChoosePixelFormat(dc, &deep));
-    ASSERT_NE(g, nullptr);
-    EXPECT_EQ(g->red + g->green + g->blue, 24);
+    EXPECT_EQ(ChoosePixelFormat(dc, &deep), format);
 
     EXPECT_EQ(wglCreateContext(dc), nullptr) << "no pixel format yet";
     EXPECT_FALSE(SwapBuffers(dc));
