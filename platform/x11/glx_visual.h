@@ -12,10 +12,11 @@ struct GlxFormat {
     bool double_buffer;
 };
 
-// The visual of the window config closest to `wanted` (RGBA, TrueColor, no multisampling,
-// double-buffered as asked): the colour sizes asked for, else the smallest larger ones; then
-// the smallest depth buffer, stencil and alpha at least as deep as asked; a config the driver
-// calls slow only when nothing else fits. What it has goes to `got`. 0 when nothing fits.
+// The visual of the window config closest to `wanted` (RGBA, TrueColor, double-buffered as
+// asked, no multisampling): the smallest depth buffer at least as deep as asked; among those,
+// the colour sizes asked for (else the smallest larger ones), then the smallest stencil and
+// alpha; a config the driver calls slow only when nothing else fits. What it has goes to
+// `got`. 0 when nothing fits. Chosen once per display and format.
 VisualID choose_glx_visual(Display *display, int screen, const GlxFormat &wanted, GlxFormat *got);
 
 } // namespace zelmvik
