@@ -2,7 +2,6 @@
 
 #include "platform/sdl/layer.h"
 
-
 namespace zelmvik_test {
 
 bool refuse_screensaver = false;
