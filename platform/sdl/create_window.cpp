@@ -28,9 +28,8 @@ bool create_sdl_window(Window &w, bool opengl) {
         return false;
     }
     guard_compositor_connection(sdl);
-    if (w.fullscreen && SDL_SetWindowDisplayMode(sdl, switched_mode()) != 0)
-        report("SDL cannot give a window the display mode %dx%d: %s", switched_mode()->w,
-               switched_mode()->h, SDL_GetError());
+    if (w.fullscreen)
+        give_switched_mode(sdl);
     w.sdl.reset(sdl);
     return true;
 }

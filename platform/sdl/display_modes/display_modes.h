@@ -11,14 +11,14 @@
 
 namespace zelmvik {
 
-// The mode switched to, or null while the desktop's own mode is shown.
-const SDL_DisplayMode *switched_mode();
-
 // Whether the window is the popup that covers the switched mode, and so shows it fullscreen.
 bool covers_switched_mode(const Window &w);
 
 // Makes the window fullscreen on the switched mode when it covers it, windowed otherwise.
 void fit_to_switched_mode(Window &w);
+// Gives a window about to be made fullscreen the switched mode (SDL otherwise keeps the
+// desktop's); says so when SDL refuses.
+void give_switched_mode(SDL_Window *window);
 
 // The process is ending; SDL puts the desktop's mode back as it quits.
 void forget_switched_mode();

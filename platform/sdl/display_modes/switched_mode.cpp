@@ -19,8 +19,10 @@ void fit_every_window() {
 
 } // namespace
 
-const SDL_DisplayMode *switched_mode() {
-    return switched.active ? &switched.mode : nullptr;
+void give_switched_mode(SDL_Window *window) {
+    if (SDL_SetWindowDisplayMode(window, &switched.mode) != 0)
+        report("SDL cannot give a window the display mode %dx%d: %s", switched.mode.w,
+               switched.mode.h, SDL_GetError());
 }
 
 bool covers_switched_mode(const Window &w) {
@@ -35,9 +37,8 @@ void fit_to_switched_mode(Window &w) {
     w.fullscreen = wanted;
     if (!w.sdl)
         return;
-    if (wanted && SDL_SetWindowDisplayMode(w.sdl.get(), &switched.mode) != 0)
-        report("SDL cannot give a window the display mode %dx%d: %s", switched.mode.w,
-               switched.mode.h, SDL_GetError());
+    if (wanted)
+        give_switched_mode(w.sdl.get());
     if (SDL_SetWindowFullscreen(w.sdl.get(), wanted ? SDL_WINDOW_FULLSCREEN : 0) != 0)
         report("SDL cannot take a window %s fullscreen: %s", wanted ? "to" : "out of",
                SDL_GetError());
