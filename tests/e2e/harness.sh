@@ -1,8 +1,9 @@
 # Drives zelmvik the way a person would: answers its message boxes, looks at its window,
 # presses keys and closes it. Sourced by run-case; needs DISPLAY (tests/with-xvfb sets it).
 #
-# HOST is "native" (our SDL layer) or "wine" (zelmvik.exe under wine64). PROGRAM is the
-# executable, OUT the folder the screenshots go to. For Wine, WINEPREFIX must be set.
+# HOST is "native" (our SDL layer), "win32" (the 32-bit zelmvik.exe under 32-bit Wine) or
+# "win64" (its 64-bit twin under 64-bit Wine). PROGRAM is the executable, OUT the folder the
+# screenshots go to. For Wine, WINEPREFIX must be set.
 
 set -uo pipefail
 
@@ -23,8 +24,32 @@ fail() {
     exit 1
 }
 
-wine64_bin() {
-    command -v wine64 2>/dev/null || echo /usr/lib/wine/wine64
+on_wine() { [ "$HOST" = win32 ] || [ "$HOST" = win64 ]; }
+
+# A session of the 32-bit exe needs a kernel that runs 32-bit code: without one it is
+# skipped (77, ctest's skip), with the reason.
+skip_without_host() {
+    local why
+    if [ "$HOST" = win32 ] && ! why=$("$here/../windows/runs-32bit-code"); then
+        log "SKIPPED: $why"
+        exit 77
+    fi
+}
+
+# The program under Wine: in the background, its output in the session's folder.
+start_on_wine() {
+    "$here/../windows/run-wine" "$HOST" "$PROGRAM" >"$OUT/program.log" 2>&1 &
+    prog_pid=$!
+}
+
+# Whether the exe runs as what it is: the 32-bit one in a 32-bit process (Windows' WOW64, not
+# an emulation of it), the twin in a 64-bit one. ELF class 1 is 32-bit, 2 is 64-bit.
+check_process_bits() {
+    local class want=2
+    [ "$HOST" = win32 ] && want=1
+    class=$(od -An -tu1 -j4 -N1 "/proc/$prog_pid/exe" 2>/dev/null | tr -d ' ')
+    log "$(basename "$PROGRAM") runs in $(readlink "/proc/$prog_pid/exe") (ELF class $class)"
+    [ "$class" = "$want" ] || fail "$HOST: the exe runs in a process of ELF class $class, not $want"
 }
 
 stop_program() {
@@ -38,7 +63,7 @@ stop_program() {
     fi
     [ -n "$prog_pid" ] && wait "$prog_pid" 2>/dev/null
     prog_pid=""
-    if [ "$HOST" = wine ]; then
+    if on_wine; then
         # The server of our own prefix; a live one would keep this screen's modes for the next.
         wineserver -k 2>/dev/null
         wineserver -w 2>/dev/null
@@ -50,14 +75,13 @@ trap 'exit 143' TERM
 
 start_program() {
     log "starting $PROGRAM on $HOST"
-    if [ "$HOST" = wine ]; then
-        export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-        "$(wine64_bin)" "$PROGRAM" >"$OUT/program.log" 2>&1 &
+    if on_wine; then
+        start_on_wine
     else
         export DBUS_SESSION_BUS_ADDRESS=disabled:
         "$PROGRAM" >"$OUT/program.log" 2>&1 &
+        prog_pid=$!
     fi
-    prog_pid=$!
 }
 
 # Ids of the top-level windows whose name is exactly $1. Wine's windows are found by
@@ -151,7 +175,7 @@ answer() {
 # ours (Escape in Wine's would be IDCANCEL, a different answer).
 answer_yes() { answer "$1" Return; }
 answer_no() {
-    if [ "$HOST" = wine ]; then answer "$1" n; else answer "$1" Escape; fi
+    if on_wine; then answer "$1" n; else answer "$1" Escape; fi
 }
 
 # Closes the window the way a window manager's close button does: the WM_DELETE_WINDOW
@@ -225,7 +249,7 @@ check_text() {
     # 39 glyphs of 14 pixels. Under Wine on Mesa the spaces come out as empty lists that do
     # not advance (Wine's own wglUseFontBitmapsA), so its line is 6 glyphs shorter.
     local least=520
-    [ "$HOST" = wine ] && least=440
+    on_wine && least=440
     [ "$w" -ge "$least" ] && [ "$w" -le 560 ] || fail "$name: text is $w pixels wide"
 }
 
