@@ -26,7 +26,7 @@ int answer_of_key(const Box &box, const GdkEventKey *event) {
     if (!modifiers && (key == GDK_KEY_Return || key == GDK_KEY_KP_Enter))
         return box.buttons[0].answer;
     if (!modifiers && key == GDK_KEY_Escape)
-        return box.escape;
+        return box.escape ? box.escape : -1;
     for (int i = 0; i < box.count; ++i) {
         const char *mark = g_utf8_strchr(box.buttons[i].label, -1, '_');
         if (mark && key == gdk_keyval_to_lower(gdk_unicode_to_keyval(g_utf8_get_char(mark + 1))))
@@ -41,11 +41,18 @@ int answer_of_key(const Box &box, const GdkEventKey *event) {
 gboolean key_pressed(GtkWidget *, GdkEventKey *event, gpointer data) {
     PendingKey &pending = *static_cast<PendingKey *>(data);
     int answer = answer_of_key(*pending.box, event);
+    // Not even GTK's own Esc, which would close the box.
     if (answer < 0)
-        return FALSE;
+        return event->keyval == GDK_KEY_Escape;
     pending.keyval = event->keyval;
     pending.answer = answer;
     return TRUE;
+}
+
+// A box that Esc does not answer cannot be closed either, as Windows disables its close
+// button: it is not destroyed (GtkDialog has already answered the close, see run_box).
+gboolean deleted(GtkWidget *, GdkEvent *, gpointer data) {
+    return static_cast<PendingKey *>(data)->box->escape == 0;
 }
 
 gboolean key_released(GtkWidget *dialog, GdkEventKey *event, gpointer data) {
@@ -74,6 +81,7 @@ GtkWidget *make_dialog(const Box &box, PendingKey *pending) {
     gtk_window_set_position(window, GTK_WIN_POS_CENTER);
     gtk_window_set_keep_above(window, TRUE);
     gtk_window_set_resizable(window, FALSE);
+    gtk_window_set_deletable(window, box.escape != 0);
     // GTK 3's message dialogs show no image of their own; it goes left of the text.
     if (box.icon) {
         GtkWidget *image = gtk_image_new_from_icon_name(box.icon, GTK_ICON_SIZE_DIALOG);
@@ -94,6 +102,7 @@ GtkWidget *make_dialog(const Box &box, PendingKey *pending) {
     g_signal_connect(dialog, "key-press-event", G_CALLBACK(key_pressed), pending);
     g_signal_connect(dialog, "key-release-event", G_CALLBACK(key_released), pending);
     g_signal_connect(dialog, "map-event", G_CALLBACK(mapped), nullptr);
+    g_signal_connect(dialog, "delete-event", G_CALLBACK(deleted), pending);
     return dialog;
 }
 
@@ -105,13 +114,17 @@ bool run_box(const Box &box, const WaitingWork &work, int *answer) {
     PendingKey pending{&box};
     GtkWidget *dialog = make_dialog(box, &pending);
     run_waiting_work_while_shown(dialog, work);
-    int response = gtk_dialog_run(GTK_DIALOG(dialog));
+    int response;
+    do
+        response = gtk_dialog_run(GTK_DIALOG(dialog));
+    while (response == GTK_RESPONSE_DELETE_EVENT && box.escape == 0);
     gtk_widget_destroy(dialog);
     // The box leaves the screen now, not with the next box.
     while (gtk_events_pending())
         gtk_main_iteration();
     waiting_work_box_closed(work);
-    // Negative: the window manager's close, or the box destroyed under its loop.
+    // Negative: Esc or the window manager's close, where they answer, or the box destroyed
+    // under its loop (0, a failure, where they do not).
     *answer = response < 0 ? box.escape : response;
     return true;
 }

@@ -17,7 +17,7 @@ struct Box {
     const char *icon;          // a theme icon name, or null
     const BoxButton *buttons;  // left to right; the first answers Return
     int count;
-    int escape; // the answer of Esc and of the window manager's close
+    int escape; // the answer of Esc and of the window manager's close; 0: they answer nothing
 };
 
 // The answer, with `work` done while the box waits for it; false when no display can be

@@ -10,7 +10,9 @@ using dialog::BoxButton;
 
 namespace {
 
-// The buttons of each MB_ type, left to right as Windows lays them out, and the answer of Esc.
+// The buttons of each MB_ type, left to right as Windows lays them out, and the answer of Esc
+// and of the close button. Windows gives those only to a box with a Cancel button (IDCANCEL)
+// or an OK button (IDOK); on the others Esc does nothing and the close button is disabled.
 struct ButtonSet {
     BoxButton buttons[3];
     int count;
@@ -20,9 +22,9 @@ struct ButtonSet {
 const ButtonSet button_sets[] = {
     {{{"_OK", IDOK}}, 1, IDOK},                                             // MB_OK
     {{{"_OK", IDOK}, {"_Cancel", IDCANCEL}}, 2, IDCANCEL},                  // MB_OKCANCEL
-    {{{"_Abort", 3}, {"_Retry", 4}, {"_Ignore", 5}}, 3, 3},                 // MB_ABORTRETRYIGNORE
+    {{{"_Abort", 3}, {"_Retry", 4}, {"_Ignore", 5}}, 3, 0},                 // MB_ABORTRETRYIGNORE
     {{{"_Yes", IDYES}, {"_No", IDNO}, {"_Cancel", IDCANCEL}}, 3, IDCANCEL}, // MB_YESNOCANCEL
-    {{{"_Yes", IDYES}, {"_No", IDNO}}, 2, IDNO},                            // MB_YESNO
+    {{{"_Yes", IDYES}, {"_No", IDNO}}, 2, 0},                               // MB_YESNO
     {{{"_Retry", 4}, {"_Cancel", IDCANCEL}}, 2, IDCANCEL},                  // MB_RETRYCANCEL
 };
 

@@ -3,8 +3,9 @@
 # Usage (under tests/with-xvfb): bad-input.sh sizes|close-question
 #   sizes: the window made 1x1, then as flat as the server allows, then minimised (the state a
 #     window manager sets) and restored; the program must go on drawing its line afterwards.
-#   close-question: the start-up question closed by the window manager before any window of
-#     the program exists; it takes that as No and goes on in a window.
+#   close-question: the window manager's close, and Esc, given to the start-up question: as
+#     on Windows, a Yes/No box takes neither and stays; n then answers No, and the program
+#     goes on in a window.
 set -uo pipefail
 REL_CASE=bad-$1
 . "$(dirname "$0")/lib.sh"
@@ -25,7 +26,7 @@ case $1 in
 sizes)
     start_program
     ask
-    answer_box "$found" Escape
+    answer_box "$found" n
     open_window
     xdotool windowsize "$win" 1 1
     sleep 1
@@ -64,8 +65,12 @@ close-question)
         fail "the question box does not take WM_DELETE_WINDOW"
     log "WM_DELETE_WINDOW -> $found"
     python3 "$rel_here/../e2e/wm-delete.py" "$found" || fail "could not send WM_DELETE_WINDOW"
+    press "$found" Escape
+    sleep 1
+    viewable "$found" || fail "the question went away on its close or on Esc"
+    answer_box "$found" n
     open_window
-    is_framed "$win" || fail "the closed question did not lead to a window"
+    is_framed "$win" || fail "No to the question did not lead to a window"
     check_size "$win" 640 480
     hold "$win" Escape
     expect_exit 27 $((30 * SLOW))

@@ -62,7 +62,7 @@ if [ -n "${build_text[$CASE]:-}" ]; then
     answer_box "$found" Return
     building_failure "${build_text[$CASE]}" 0x30
 elif [ "$CASE" = sdl-refuses ]; then
-    answer_box "$found" Escape
+    answer_box "$found" n
     building_failure "${build_text[SetPixelFormat]}" 0x30
     log "standard error: $(cat "$OUT/program.log")"
     [ "$(wc -l <"$OUT/program.log")" = 1 ] &&
@@ -79,11 +79,11 @@ elif [ "$CASE" = fallback-yes ] || [ "$CASE" = fallback-no ]; then
         hold "$win" Escape
         expect_exit 27 $((30 * SLOW))
     else
-        answer_box "$box" Escape
+        answer_box "$box" n
         building_failure "Program Will Now Close." 0x10
     fi
 else
-    answer_box "$found" Escape
+    answer_box "$found" n
     open_window
     sleep 0.5
     hold "$win" Escape

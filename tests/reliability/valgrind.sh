@@ -17,7 +17,7 @@ LP_NUM_THREADS=1 valgrind --quiet --leak-check=full --show-leak-kinds=definite \
 prog_pid=$!
 
 wait_window "$QUESTION" 180 || fail "the start-up question did not appear"
-answer_box "$found" Escape
+answer_box "$found" n
 SLOW=$((SLOW * 10)) open_window
 sleep 3
 # Under valgrind a key must stay down longer to be seen in an idle pass: F1 stays down until

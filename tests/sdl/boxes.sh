@@ -2,7 +2,8 @@
 # The layer's message boxes on an X server without core fonts, answered as a person answers
 # them: the start-up question, the fallback question and an "ERROR" box each show with their
 # caption, fit a 640x480 screen, carry their icon, print no warning, and give the answer of
-# the key pressed (or of the window manager's close).
+# the key pressed (or of the window manager's close). As on Windows, Esc and the close answer
+# a box with an OK or Cancel button, and leave a Yes/No box standing.
 # Usage: boxes.sh path/to/show-box path/to/wm-delete.py
 set -uo pipefail
 show_box=$1 wm_delete=$2
@@ -71,15 +72,22 @@ check_look() {
     awk -v c="$colour" 'BEGIN { exit !(c > 0.5) }' || fail "\"$caption\" shows no icon"
 }
 
-# STYLE CAPTION TEXT KEY ANSWER, each box checked for its look the first time it shows.
+# The window manager's close, as its close button sends it.
+close_box() {
+    sleep 0.2
+    python3 "$wm_delete" "$box" || fail "WM_DELETE_WINDOW not sent to \"$caption\""
+}
+
+# STYLE CAPTION TEXT KEYS ANSWER, each box checked for its look the first time it shows. Of
+# KEYS (a comma between them), all but the last must leave the box standing.
 cases=(
     0x24 "$question_caption" "$question" Return 6
-    0x24 "$question_caption" "$question" Escape 7
+    0x24 "$question_caption" "$question" Escape,n 7
     0x24 "$question_caption" "$question" y 6
     0x24 "$question_caption" "$question" alt+n 7
     0x34 "Vamo GL" "$fallback" n 7
     0x34 "Vamo GL" "$fallback" alt+y 6
-    0x34 "Vamo GL" "$fallback" close 7
+    0x34 "Vamo GL" "$fallback" close,Escape,y 6
     0x10 ERROR "Program Will Now Close." Return 1
     0x10 ERROR "Program Will Now Close." Escape 1
     0x10 ERROR "Program Will Now Close." close 1
@@ -93,12 +101,13 @@ for ((i = 0; i < ${#cases[@]}; i += 5)); do
         looked="$looked<$caption>"
         ;;
     esac
-    if [ "$key" = close ]; then
-        sleep 0.2
-        python3 "$wm_delete" "$box" || fail "WM_DELETE_WINDOW not sent to \"$caption\""
-    else
-        press "$key"
-    fi
+    IFS=, read -ra keys <<<"$key"
+    for k in "${keys[@]}"; do
+        if [ "$k" = close ]; then close_box; else press "$k"; fi
+        [ "$k" = "${keys[-1]}" ] && break
+        sleep 1
+        kill -0 "$pid" 2>/dev/null || fail "\"$caption\" took $k, which it must not"
+    done
     expect_answer "$key" "${cases[i + 4]}"
 done
-echo "boxes: ${#cases[@]} / 5 cases passed"
+echo "boxes: $((${#cases[@]} / 5)) cases passed"

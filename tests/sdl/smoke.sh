@@ -45,7 +45,7 @@ if ! box=$(find_window "Plimbrok - QOR 2006"); then
     fi
     exit 1
 fi
-xdotool key --window "$box" Escape
+xdotool key --window "$box" n
 
 # Only the shown window: the layer makes its hidden window again when it sets the pixel format.
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "Zelmvik til qor!" | head -n1)
