@@ -121,6 +121,7 @@ void pump_events() {
             break;
         }
     }
+    destroy_kept_window(false);
 }
 
 } // namespace zelmvik

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/dialog/waiting_work.h"
+#include "platform/pacing/pacer.h"
 #include "platform/win32.h"
 
 #include <SDL.h>
@@ -16,8 +17,12 @@
 
 namespace zelmvik {
 
-// SDL_DestroyWindow, and the X resources SDL leaves behind with it.
+// SDL_DestroyWindow, and the X resources SDL leaves behind with it. A Wayland window that has
+// the keyboard is only hidden, and destroyed once the keyboard has left it.
 void destroy_sdl_window(SDL_Window *window);
+// Destroys a window kept for the keyboard's leave once it has come (or its time is up), or
+// `now`.
+void destroy_kept_window(bool now);
 
 struct SdlWindowDeleter {
     void operator()(SDL_Window *w) const { destroy_sdl_window(w); }
@@ -57,7 +62,9 @@ struct Window {
     bool visible = false;
     bool minimised = false;
     bool activated = false;
-    bool presented = false; // a frame has been swapped to the screen
+    bool presented = false;    // a frame has been swapped to the screen
+    bool driver_waits = false; // for the refresh, with its swap interval of 1
+    pacing::Pacer pacer;       // where it does not
     bool refuses_screensaver = false;
     bool destroying = false;
     int reported_width = -1, reported_height = -1; // last WM_SIZE
@@ -140,6 +147,11 @@ RECT frame_for_style(DWORD style, BOOL menu, DWORD ex_style);
 const PixelFormat *pixel_format(int index);
 // SDL's GL attributes for a format; they choose the visual of the next OpenGL window.
 void apply_gl_attributes(const PixelFormat &f);
+
+// Asks the driver to wait for the display's refresh when the window's frames are presented,
+// as WGL's default swap interval of 1 does; SDL resets the interval whenever it makes a
+// context current, so this follows every such call.
+void take_swap_interval(Window &w);
 
 // Keeps Mesa's driver loaded to the end of the process (sanitized builds; else nothing).
 void keep_gl_driver_loaded();

@@ -19,6 +19,7 @@ static void shutdown() {
     l.current_context = nullptr;
     l.dcs.clear();
     l.windows.clear();
+    destroy_kept_window(true);
     forget_switched_mode();
     if (gl_library_held) {
         gl_library_held = false;

@@ -20,6 +20,8 @@ HGLRC WINAPI wglCreateContext(HDC hdc) {
     }
     // SDL makes a new context current; wglCreateContext leaves the current one alone.
     SDL_GL_MakeCurrent(previous ? previous_window : NULL, previous);
+    if (Window *was = previous ? window_of_sdl_id(SDL_GetWindowID(previous_window)) : nullptr)
+        take_swap_interval(*was);
     keep_gl_driver_loaded();
     Layer &l = layer();
     HGLRC h = l.new_handle<HGLRC>();
@@ -48,6 +50,7 @@ BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
         return FALSE;
     }
     l.current_context = hglrc;
+    take_swap_interval(*w);
     return TRUE;
 }
 
@@ -63,14 +66,5 @@ BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
         l.current_context = NULL;
     }
     l.contexts.erase(c);
-    return TRUE;
-}
-
-BOOL WINAPI SwapBuffers(HDC hdc) {
-    Window *w = window_of_dc(hdc);
-    if (!w || !w->pixel_format)
-        return FALSE;
-    SDL_GL_SwapWindow(w->sdl.get());
-    w->presented = true;
     return TRUE;
 }

@@ -171,12 +171,10 @@ answer() {
     fail "the box $id did not take $key"
 }
 
-# Both hosts take Return as the default button, Yes. No is "n" in Wine's box and Escape in
-# ours (Escape in Wine's would be IDCANCEL, a different answer).
+# Both hosts take Return as the default button, Yes, and n for No. (Esc answers nothing in
+# a Yes/No box on Windows and on our layer; Wine's answers IDCANCEL.)
 answer_yes() { answer "$1" Return; }
-answer_no() {
-    if on_wine; then answer "$1" n; else answer "$1" Escape; fi
-}
+answer_no() { answer "$1" n; }
 
 # Closes the window the way a window manager's close button does: the WM_DELETE_WINDOW
 # client message, which only a window that takes part in that protocol will get.
@@ -259,6 +257,33 @@ check_animates() {
     diff=$(compare -metric AE "$OUT/$a.png" "$OUT/$b.png" null: 2>&1)
     log "$a vs $b: $diff pixels differ"
     [ "${diff%%[^0-9]*}" -gt 0 ] || fail "the text did not move or change colour"
+}
+
+# The refresh rate of the X display's current mode in whole Hz (xrandr marks it with *); 60
+# where it shows none, as Xvfb's 0, or where there is no X display.
+display_refresh() {
+    local hz
+    hz=$(xrandr --current 2>/dev/null | awk '{ for (i = 2; i <= NF; i++) if ($i ~ /\*/) {
+        sub(/[*+]+/, "", $i); printf "%d\n", $i + 0.5; exit } }')
+    [ "${hz:-0}" -gt 0 ] && echo "$hz" || echo 60
+}
+
+# The native program presents its frames at the display's pace, as Windows does: it draws no
+# more than 1.1 times the refresh rate ($1, else the display's) in frames per second, and
+# some. With vblank_mode=0 it is not paced and draws more than the refresh. The frames are
+# counted from outside, by the program's own animation counter (frame-rate.py).
+check_pace() {
+    local hz=${1:-$(display_refresh)} fps frames
+    read -r fps frames <<<"$(python3 "$here/frame-rate.py" "$prog_pid" "$PROGRAM" 2)"
+    [ -n "${frames:-}" ] || fail "the program's frame counter could not be read"
+    log "frames: $fps per second ($frames in 2 s) at a refresh of $hz Hz${vblank_mode:+, vblank_mode=$vblank_mode}"
+    if [ "${vblank_mode:-}" = 0 ]; then
+        awk -v f="$fps" -v hz="$hz" 'BEGIN { exit !(f > hz) }' ||
+            fail "unpaced, the program draws no more than the refresh: $fps frames per second"
+    else
+        awk -v f="$fps" -v n="$frames" -v hz="$hz" 'BEGIN { exit !(f <= 1.1 * hz && n > 0) }' ||
+            fail "$fps frames per second at a refresh of $hz Hz"
+    fi
 }
 
 check_size() {

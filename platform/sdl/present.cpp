@@ -1,0 +1,76 @@
+// Frames presented as Windows presents them by default. WGL's swap interval starts at 1, so a
+// program that sets none presents at most once per refresh of its display. Where the driver
+// can wait for the refresh (Wayland's EGL, GLX on most GPUs) it is asked to; where it cannot
+// (Mesa's software GLX refuses any swap interval), SwapBuffers waits for the window's next
+// refresh itself. Mesa's own vblank_mode=0, "never wait", lifts both.
+#include "platform/pacing/pacer.h"
+#include "platform/sdl/layer.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+namespace zelmvik {
+namespace {
+
+bool never_wait() {
+    static const bool never = [] {
+        const char *mode = std::getenv("vblank_mode");
+        return mode && std::strcmp(mode, "0") == 0;
+    }();
+    return never;
+}
+
+int64_t monotonic_now() {
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+void sleep_until(int64_t when) {
+    const timespec t{static_cast<time_t>(when / 1000000000), static_cast<long>(when % 1000000000)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
+    }
+}
+
+// RandR's rate of the mode the window's display shows now (SDL rounds it to whole Hz), 0
+// where it reports none.
+int refresh_rate(SDL_Window *window) {
+    SDL_DisplayMode mode;
+    const int display = SDL_GetWindowDisplayIndex(window);
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0)
+        return 0;
+    return mode.refresh_rate;
+}
+
+} // namespace
+
+void take_swap_interval(Window &w) {
+    if (never_wait()) {
+        SDL_GL_SetSwapInterval(0);
+        w.driver_waits = false;
+        return;
+    }
+    w.driver_waits = SDL_GL_SetSwapInterval(1) == 0;
+}
+
+} // namespace zelmvik
+
+using namespace zelmvik;
+
+BOOL WINAPI SwapBuffers(HDC hdc) {
+    Window *w = window_of_dc(hdc);
+    if (!w || !w->pixel_format)
+        return FALSE;
+    if (!w->driver_waits && !never_wait()) {
+        const int64_t now = monotonic_now();
+        const int64_t period = pacing::refresh_period(refresh_rate(w->sdl.get()));
+        const int64_t at = pacing::present_time(w->pacer, now, period);
+        if (at > now)
+            sleep_until(at);
+    }
+    SDL_GL_SwapWindow(w->sdl.get());
+    w->presented = true;
+    return TRUE;
+}

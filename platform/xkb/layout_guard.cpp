@@ -1,0 +1,34 @@
+// A keysym lookup that a layout index out of range cannot crash.
+//
+// SDL 2.26 (at least up to 2.26.5, Debian 12's) looks the keys of a virtual keyboard up by
+// its current layout, which is XKB_LAYOUT_INVALID until the compositor's first modifiers
+// event. A window that gets the keyboard while a key is held (F1 across the rebuild of the
+// window, typed with wtype, an on-screen keyboard or a remote desktop) has that key looked
+// up at once, and libxkbcommon, whose contract says the layout must be smaller than the
+// key's count of layouts, indexes past the key's layouts: a segmentation fault.
+//
+// Debian's libSDL2 links libxkbcommon directly, so its calls bind, as any library's, to the
+// first definition in the process: this one, in the program itself. It takes an index that
+// is out of range for the key as the key's first layout, as libxkbcommon's state does for a
+// group it cannot use, and hands the call on to libxkbcommon. Nothing else changes: the
+// event goes on, and the key's release reaches the program as any other.
+#include <xkbcommon/xkbcommon.h>
+
+#include <dlfcn.h>
+
+extern "C" int xkb_keymap_key_get_syms_by_level(struct xkb_keymap *keymap, xkb_keycode_t key,
+                                                xkb_layout_index_t layout, xkb_level_index_t level,
+                                                const xkb_keysym_t **syms_out) {
+    using Lookup = int (*)(struct xkb_keymap *, xkb_keycode_t, xkb_layout_index_t,
+                           xkb_level_index_t, const xkb_keysym_t **);
+    static const Lookup library_lookup =
+        reinterpret_cast<Lookup>(dlsym(RTLD_NEXT, "xkb_keymap_key_get_syms_by_level"));
+    const xkb_layout_index_t layouts = keymap ? xkb_keymap_num_layouts_for_key(keymap, key) : 0;
+    if (!library_lookup || layouts == 0) {
+        *syms_out = nullptr; // what libxkbcommon gives for a key without keysyms
+        return 0;
+    }
+    if (layout >= layouts)
+        layout = 0;
+    return library_lookup(keymap, key, layout, level, syms_out);
+}

@@ -1,0 +1,72 @@
+"""Frames per second a running zelmvik draws, read from outside, and the CPU it takes: its
+animation counter cnt2 grows by 0.005f with every frame drawn, so two readings of it from
+the process's memory some time apart tell how many frames were drawn in between. Nothing in
+the program is there for this. Works for the native program and for zelmvik.exe under Wine
+(which loads the exe at the address its symbols give).
+
+Usage: frame-rate.py PID PROGRAM SECONDS   (PROGRAM: the executable PID runs, with symbols)
+Prints "FRAMES_PER_SECOND FRAMES CPU_PERCENT" (CPU of all the process's threads, in percent
+of one core) and exits 0; 1 when the counter cannot be read.
+"""
+import os
+import struct
+import subprocess
+import sys
+import time
+
+
+def symbol(nm, program, name):
+    out = subprocess.run([nm, program], capture_output=True, text=True, check=True).stdout
+    return next(int(line.split()[0], 16) for line in out.splitlines()
+                if line.split()[-1:] == [name] and line.split()[-2] in "bBdD")
+
+
+def counter_address(pid, program):
+    with open(program, "rb") as f:
+        head = f.read(0x400)
+    if head[:2] == b"MZ":
+        pe = struct.unpack_from("<I", head, 0x3C)[0]
+        machine = struct.unpack_from("<H", head, pe + 4)[0]
+        if machine == 0x14C:
+            return symbol("i686-w64-mingw32-nm", program, "_cnt2")
+        return symbol("x86_64-w64-mingw32-nm", program, "cnt2")
+    offset = symbol("nm", program, "cnt2")
+    exe = os.path.realpath(f"/proc/{pid}/exe")
+    # A position-independent program is loaded where its first mapping starts.
+    with open(f"/proc/{pid}/maps") as maps:
+        for line in maps:
+            fields = line.split()
+            if len(fields) >= 6 and fields[5] == exe and int(fields[2], 16) == 0:
+                start = int(fields[0].split("-")[0], 16)
+                return offset if offset >= start else start + offset
+    raise LookupError(f"{exe} is not mapped in process {pid}")
+
+
+def read_counter(pid, address):
+    with open(f"/proc/{pid}/mem", "rb") as mem:
+        mem.seek(address)
+        return struct.unpack("<f", mem.read(4))[0]
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def main():
+    pid, program, seconds = int(sys.argv[1]), sys.argv[2], float(sys.argv[3])
+    try:
+        address = counter_address(pid, program)
+        t0, c0, u0 = time.monotonic(), read_counter(pid, address), cpu_seconds(pid)
+        time.sleep(seconds)
+        t1, c1, u1 = time.monotonic(), read_counter(pid, address), cpu_seconds(pid)
+    except (OSError, LookupError, StopIteration, subprocess.CalledProcessError) as e:
+        print(f"frame-rate: cannot read the counter of process {pid}: {e}", file=sys.stderr)
+        return 1
+    frames = (c1 - c0) / 0.005
+    print(f"{frames / (t1 - t0):.1f} {frames:.0f} {100 * (u1 - u0) / (t1 - t0):.1f}")
+    return 0
+
+
+sys.exit(main())
