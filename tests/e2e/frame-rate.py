@@ -4,9 +4,12 @@ the process's memory some time apart tell how many frames were drawn in between.
 the program is there for this. Works for the native program and for zelmvik.exe under Wine
 (which loads the exe at the address its symbols give).
 
-Usage: frame-rate.py PID PROGRAM SECONDS   (PROGRAM: the executable PID runs, with symbols)
-Prints "FRAMES_PER_SECOND FRAMES CPU_PERCENT" (CPU of all the process's threads, in percent
-of one core) and exits 0; 1 when the counter cannot be read.
+Usage: frame-rate.py PID PROGRAM SECONDS
+PROGRAM is what was started as PID: the program (with its symbols), zelmvik.exe under Wine,
+or anything that ends up running the program, itself or in a child (a wrapper that chroots
+into an installed system, say): then the process whose executable has the counter is found
+below PID. Prints "FRAMES_PER_SECOND FRAMES CPU_PERCENT" (CPU of all that process's threads,
+in percent of one core) and exits 0; 1 when the counter cannot be read.
 """
 import os
 import struct
@@ -21,6 +24,27 @@ def symbol(nm, program, name):
                 if line.split()[-1:] == [name] and line.split()[-2] in "bBdD")
 
 
+def elf_symbol(path, name):
+    """The value of a 64-bit ELF file's symbol from its symbol table, or None."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:5] != b"\x7fELF\x02":
+        return None
+    shoff, = struct.unpack_from("<Q", data, 0x28)
+    shentsize, shnum = struct.unpack_from("<HH", data, 0x3A)
+    sections = [struct.unpack_from("<IIQQQQIIQQ", data, shoff + i * shentsize) for i in range(shnum)]
+    for sh_name, sh_type, _, _, offset, size, link, _, _, entsize in sections:
+        if sh_type != 2:  # SHT_SYMTAB
+            continue
+        strings = sections[link][4]
+        for at in range(offset, offset + size, entsize):
+            st_name, _, _, _, value, _ = struct.unpack_from("<IBBHQQ", data, at)
+            end = data.index(b"\0", strings + st_name)
+            if data[strings + st_name:end] == name.encode():
+                return value
+    return None
+
+
 def counter_address(pid, program):
     with open(program, "rb") as f:
         head = f.read(0x400)
@@ -30,8 +54,10 @@ def counter_address(pid, program):
         if machine == 0x14C:
             return symbol("i686-w64-mingw32-nm", program, "_cnt2")
         return symbol("x86_64-w64-mingw32-nm", program, "cnt2")
-    offset = symbol("nm", program, "cnt2")
-    exe = os.path.realpath(f"/proc/{pid}/exe")
+    offset = elf_symbol(f"/proc/{pid}/exe", "cnt2")
+    if offset is None:
+        raise LookupError(f"process {pid} runs no program with the counter")
+    exe = os.readlink(f"/proc/{pid}/exe")
     # A position-independent program is loaded where its first mapping starts.
     with open(f"/proc/{pid}/maps") as maps:
         for line in maps:
@@ -40,6 +66,29 @@ def counter_address(pid, program):
                 start = int(fields[0].split("-")[0], 16)
                 return offset if offset >= start else start + offset
     raise LookupError(f"{exe} is not mapped in process {pid}")
+
+
+def with_counter(pid, program):
+    """PID, or the first process below it that runs the program: (pid, counter address)."""
+    try:
+        return pid, counter_address(pid, program)
+    except (OSError, LookupError, ValueError):
+        pass
+    children = {}
+    for entry in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{entry}/stat") as f:
+                children.setdefault(int(f.read().rsplit(")", 1)[1].split()[1]), []).append(int(entry))
+        except (OSError, ValueError, IndexError):
+            continue
+    below = list(children.get(pid, []))
+    while below:
+        child = below.pop(0)
+        try:
+            return child, counter_address(child, program)
+        except (OSError, LookupError, ValueError):
+            below.extend(children.get(child, []))
+    raise LookupError(f"no process at or below {pid} runs the program")
 
 
 def read_counter(pid, address):
@@ -57,7 +106,7 @@ def cpu_seconds(pid):
 def main():
     pid, program, seconds = int(sys.argv[1]), sys.argv[2], float(sys.argv[3])
     try:
-        address = counter_address(pid, program)
+        pid, address = with_counter(pid, program)
         t0, c0, u0 = time.monotonic(), read_counter(pid, address), cpu_seconds(pid)
         time.sleep(seconds)
         t1, c1, u1 = time.monotonic(), read_counter(pid, address), cpu_seconds(pid)
