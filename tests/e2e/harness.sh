@@ -273,10 +273,10 @@ display_refresh() {
 # some. With vblank_mode=0 it is not paced and draws more than the refresh. The frames are
 # counted from outside, by the program's own animation counter (frame-rate.py).
 check_pace() {
-    local hz=${1:-$(display_refresh)} fps frames
-    read -r fps frames <<<"$(python3 "$here/frame-rate.py" "$prog_pid" "$PROGRAM" 2)"
+    local hz=${1:-$(display_refresh)} fps frames cpu
+    read -r fps frames cpu <<<"$(python3 "$here/frame-rate.py" "$prog_pid" "$PROGRAM" 2)"
     [ -n "${frames:-}" ] || fail "the program's frame counter could not be read"
-    log "frames: $fps per second ($frames in 2 s) at a refresh of $hz Hz${vblank_mode:+, vblank_mode=$vblank_mode}"
+    log "frames: $fps per second ($frames in 2 s, CPU $cpu %) at a refresh of $hz Hz${vblank_mode:+, vblank_mode=$vblank_mode}"
     if [ "${vblank_mode:-}" = 0 ]; then
         awk -v f="$fps" -v hz="$hz" 'BEGIN { exit !(f > hz) }' ||
             fail "unpaced, the program draws no more than the refresh: $fps frames per second"
