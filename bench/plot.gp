@@ -12,8 +12,8 @@ set title "first repetition, in order"
 set xlabel "seconds into the repetition"
 plot dir."/native-frame.series" using 1:2 with dots lc rgb "#1f77b4" title "native, frame", \
      dir."/native-clear.series" using 1:2 with dots lc rgb "#9ecae1" title "native, clear+swap", \
-     dir."/wine-frame.series" using 1:2 with dots lc rgb "#d62728" title "Wine, frame", \
-     dir."/wine-clear.series" using 1:2 with dots lc rgb "#fc9272" title "Wine, clear+swap"
+     dir."/wine64-frame.series" using 1:2 with dots lc rgb "#d62728" title "Wine (64-bit twin), frame", \
+     dir."/wine64-clear.series" using 1:2 with dots lc rgb "#fc9272" title "Wine (64-bit twin), clear+swap"
 
 set title "all repetitions, sorted"
 set xlabel "percentile"
@@ -21,6 +21,6 @@ set xrange [0:100]
 plot dir."/native-frame.sorted" using 1:2 with lines lw 2 lc rgb "#1f77b4" title "native, frame", \
      dir."/native-clear.sorted" using 1:2 with lines lw 2 lc rgb "#9ecae1" title "native, clear+swap", \
      dir."/native-text30.sorted" using 1:2 with lines lw 1 dt 2 lc rgb "#2ca02c" title "native, 30 glyphs", \
-     dir."/wine-frame.sorted" using 1:2 with lines lw 2 lc rgb "#d62728" title "Wine, frame", \
-     dir."/wine-clear.sorted" using 1:2 with lines lw 2 lc rgb "#fc9272" title "Wine, clear+swap"
+     dir."/wine64-frame.sorted" using 1:2 with lines lw 2 lc rgb "#d62728" title "Wine (64-bit twin), frame", \
+     dir."/wine64-clear.sorted" using 1:2 with lines lw 2 lc rgb "#fc9272" title "Wine (64-bit twin), clear+swap"
 unset multiplot
