@@ -259,13 +259,9 @@ check_animates() {
     [ "${diff%%[^0-9]*}" -gt 0 ] || fail "the text did not move or change colour"
 }
 
-# The refresh rate of the X display's current mode in whole Hz (xrandr marks it with *); 60
-# where it shows none, as Xvfb's 0, or where there is no X display.
+# The refresh rate of the X display's current mode in whole Hz; 60 where it shows none.
 display_refresh() {
-    local hz
-    hz=$(xrandr --current 2>/dev/null | awk '{ for (i = 2; i <= NF; i++) if ($i ~ /\*/) {
-        sub(/[*+]+/, "", $i); printf "%d\n", $i + 0.5; exit } }')
-    [ "${hz:-0}" -gt 0 ] && echo "$hz" || echo 60
+    "$here/display-refresh"
 }
 
 # The native program presents its frames at the display's pace, as Windows does: it draws no
