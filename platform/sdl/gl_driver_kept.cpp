@@ -9,8 +9,10 @@
 namespace zelmvik {
 
 static int pin_driver(struct dl_phdr_info *info, size_t, void *) {
-    if (info->dlpi_name && std::strstr(info->dlpi_name, "_dri.so"))
-        dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    // The DRI driver, and the EGL vendor library through which a Wayland window has it.
+    const char *name = info->dlpi_name;
+    if (name && (std::strstr(name, "_dri.so") || std::strstr(name, "libEGL_mesa.so")))
+        dlopen(name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
     return 0;
 }
 
