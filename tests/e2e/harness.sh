@@ -84,11 +84,18 @@ start_program() {
     fi
 }
 
-# Ids of the top-level windows whose name is exactly $1. Wine's windows are found by
-# xdotool; SDL's message box only shows up in the window tree.
+# Ids of the windows whose name is exactly $1, the clients' own: a window manager's frame
+# that bears its client's name (GNOME 44 and later draw frames in a client of their own,
+# mutter-x11-frames, which names them so) is passed over for the window inside it. Wine's
+# windows are found by xdotool; SDL's message box only shows up in the window tree.
 windows_named() {
     xwininfo -root -tree 2>/dev/null |
-        awk -v name="\"$1\":" 'index($0, name) { print $1 }'
+        awk -v name="\"$1\":" '
+            { match($0, /^ */); depth = RLENGTH }
+            # A window no deeper than the one held ends the subtree of the one held.
+            held != "" && depth <= held_depth { print held; held = "" }
+            index($0, name) { held = $1; held_depth = depth }
+            END { if (held != "") print held }'
 }
 
 # Waits up to $2 seconds (default 30) for a mapped window named $1, other than $3 if given;
