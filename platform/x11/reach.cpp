@@ -2,8 +2,14 @@
 
 #include <xcb/xcb.h>
 
+#include <chrono>
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zelmvik {
@@ -55,26 +61,95 @@ class StderrCaught {
     int saved_ = -1;
 };
 
+// Whether the connection got through its setup and the server still answers on it: a server
+// that resets just as a client connects (it does when its last client has left) hangs up on
+// the half-made connection.
+bool answers(xcb_connection_t *connection) {
+    if (xcb_connection_has_error(connection))
+        return false;
+    xcb_get_input_focus_reply_t *reply =
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+    bool answered = reply != nullptr;
+    std::free(reply);
+    return answered;
+}
+
+// Whether anything takes connections on the Unix socket `path`, in Linux's abstract
+// namespace (where X servers listen first) or as a file.
+bool accepts(const std::string &path, bool abstract) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    size_t offset = abstract ? 1 : 0;
+    if (offset + path.size() >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path + offset, path.data(), path.size());
+    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    socklen_t length =
+        static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size());
+    bool accepted = connect(fd, reinterpret_cast<sockaddr *>(&address), length) == 0;
+    close(fd);
+    return accepted;
+}
+
+// Whether a local X server listens on the socket of display `name` (":N" or "unix:N", with
+// or without a screen): then a failed connection is worth trying again, as the server is only
+// busy resetting. Other displays (over TCP, say) are tried once.
+bool local_server_listens(const char *name) {
+    if (std::strncmp(name, "unix:", 5) == 0)
+        name += 4;
+    if (name[0] != ':')
+        return false;
+    char *end = nullptr;
+    long number = std::strtol(name + 1, &end, 10);
+    if (end == name + 1 || (*end && *end != '.') || number < 0)
+        return false;
+    std::string path = "/tmp/.X11-unix/X" + std::to_string(number);
+    return accepts(path, true) || accepts(path, false);
+}
+
+// The probe's connection, held for the life of the process once it answered. A server with
+// no client resets itself when its last one leaves, and a client connecting during the reset
+// is turned away: were the probe to hang up, it would be that last client, and the message
+// boxes' toolkit, connecting right after it, would meet the reset. Held, the server never
+// resets under the program.
+xcb_connection_t *held = nullptr;
+
 } // namespace
 
 bool reach_x11_display(std::string *why) {
+    if (held)
+        return true;
     const char *name = std::getenv("DISPLAY");
     if (!name || !*name) {
         *why = "DISPLAY is not set";
         return false;
     }
-    StderrCaught caught;
-    int screen = 0;
-    xcb_connection_t *connection = xcb_connect(nullptr, &screen);
-    bool connected = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    std::string said = caught.text();
-    if (connected)
-        return true;
-    *why = std::string("cannot connect to X display ") + name;
-    if (!said.empty())
-        *why += " (" + said + ")";
-    return false;
+    // Long enough for any server's reset (Xorg's takes the longest, a fraction of a second),
+    // short against a person's wait for the question.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    for (;;) {
+        StderrCaught caught;
+        int screen = 0;
+        xcb_connection_t *connection = xcb_connect(nullptr, &screen);
+        if (answers(connection)) {
+            held = connection;
+            return true;
+        }
+        xcb_disconnect(connection);
+        std::string said = caught.text();
+        // A refusal is the server's answer; a display nothing listens on has none to give.
+        bool again = said.empty() && std::chrono::steady_clock::now() < deadline &&
+                     local_server_listens(name);
+        if (!again) {
+            *why = std::string("cannot connect to X display ") + name;
+            if (!said.empty())
+                *why += " (" + said + ")";
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 } // namespace zelmvik

@@ -5,7 +5,9 @@
 
 namespace zelmvik {
 
-// Connects to DISPLAY with the process's own credentials (XAUTHORITY) and hangs up again.
+// Connects to DISPLAY with the process's own credentials (XAUTHORITY) and keeps that
+// connection for the life of the process, so that the server cannot reset under the program's
+// own connections that follow. A local server caught resetting is tried again for up to 3 s.
 // False, with the reason in `why`, when DISPLAY is not set, nothing listens there, or the
 // server refuses the connection. Prints nothing.
 bool reach_x11_display(std::string *why);
