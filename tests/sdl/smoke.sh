@@ -48,7 +48,15 @@ fi
 xdotool key --window "$box" n
 
 # Only the shown window: the layer makes its hidden window again when it sets the pixel format.
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "Zelmvik til qor!" | head -n1)
+# xdotool ends with an X error when a window it looks at goes away meanwhile (that hidden
+# window, say), so it looks again until a shown one is found.
+window=""
+for _ in $(seq 200); do
+    window=$(xdotool search --onlyvisible --name "Zelmvik til qor!" 2>/dev/null | head -n1)
+    [ -n "$window" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
 [ -n "$window" ] || { echo "no program window" >&2; exit 1; }
 sleep 0.5
 # Held for a moment: a press and release that both arrive before the program's next idle
