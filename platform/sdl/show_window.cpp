@@ -1,3 +1,4 @@
+#include "platform/sdl/display_modes/display_modes.h"
 #include "platform/sdl/layer.h"
 
 using namespace zelmvik;
@@ -76,7 +77,7 @@ void deactivate_window(HWND hwnd) {
 
 static void show(HWND hwnd, bool activating) {
     Window *w = find_window(hwnd);
-    SDL_ShowWindow(w->sdl.get());
+    show_sdl_window(*w);
     w->visible = true;
     send_message(hwnd, WM_SHOWWINDOW, TRUE, 0);
     if (activating && find_window(hwnd)) {

@@ -39,7 +39,7 @@ void fit_to_switched_mode(Window &w) {
         return;
     if (wanted)
         give_switched_mode(w.sdl.get());
-    if (SDL_SetWindowFullscreen(w.sdl.get(), wanted ? SDL_WINDOW_FULLSCREEN : 0) != 0)
+    if (set_sdl_fullscreen(w.sdl.get(), wanted) != 0)
         report("SDL cannot take a window %s fullscreen: %s", wanted ? "to" : "out of",
                SDL_GetError());
 }

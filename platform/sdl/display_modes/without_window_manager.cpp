@@ -1,0 +1,136 @@
+#include "platform/sdl/display_modes/display_modes.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <dlfcn.h>
+
+#include <string>
+
+// SDL 3.2 (Debian 13 has 3.2.10) and 3.4, under sdl2-compat, make an X11 window fullscreen
+// only by asking the window manager, and then wait for its answer: while the window is shown,
+// up to the display mode's deadline of a few seconds, after which SDL takes the mode back.
+// With no window manager, as on a bare X server, nobody answers: the window stays black for
+// seconds and the display loses the program's mode. SDL 2 makes the window fullscreen itself
+// there, and so does SDL 3 from its fix of September 2026 (libsdl-org/SDL#16342), by writing
+// the window's state as a window manager would. The layer writes it for the SDL 3 that does
+// not; for one that does, it writes what SDL wrote already. SDL 2 is left alone.
+namespace zelmvik {
+
+namespace {
+
+bool on_sdl3() {
+    static const bool loaded = [] {
+        void *sdl3 = dlopen("libSDL3.so.0", RTLD_LAZY | RTLD_NOLOAD);
+        if (sdl3)
+            dlclose(sdl3);
+        return sdl3 != nullptr;
+    }();
+    return loaded;
+}
+
+int ignore_x_error(Display *, XErrorEvent *) {
+    return 0;
+}
+
+// The window a window manager names on the root as its own, and on itself.
+::Window supporting_window(Display *display, ::Window of, Atom check) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, left = 0;
+    unsigned char *value = nullptr;
+    ::Window found = None;
+    if (XGetWindowProperty(display, of, check, 0, 1, False, XA_WINDOW, &type, &format, &count,
+                           &left, &value) == Success &&
+        type == XA_WINDOW && format == 32 && count == 1)
+        found = *reinterpret_cast<::Window *>(value);
+    if (value)
+        XFree(value);
+    return found;
+}
+
+bool has_window_manager(Display *display) {
+    Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    ::Window named = supporting_window(display, DefaultRootWindow(display), check);
+    if (named == None)
+        return false;
+    // A window manager that has gone leaves its name on the root; its window went with it.
+    XSync(display, False);
+    int (*previous)(Display *, XErrorEvent *) = XSetErrorHandler(ignore_x_error);
+    bool alive = supporting_window(display, named, check) == named;
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return alive;
+}
+
+struct X11Window {
+    Display *display = nullptr;
+    ::Window window = None;
+};
+
+// The window's X11 side where SDL 3 waits for a window manager there is not.
+X11Window unanswered(SDL_Window *window) {
+    if (!on_sdl3() || !on_x11())
+        return {};
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11 ||
+        has_window_manager(info.info.x11.display))
+        return {};
+    return {info.info.x11.display, info.info.x11.window};
+}
+
+const char sync_hint[] = "SDL_VIDEO_SYNC_WINDOW_OPERATIONS";
+
+// The state a window manager gives a window it makes fullscreen or takes out of it. SDL sees
+// it change as it would see the window manager's answer.
+void answer(const X11Window &x, bool fullscreen) {
+    Atom state = XInternAtom(x.display, "_NET_WM_STATE", False);
+    Atom full = XInternAtom(x.display, "_NET_WM_STATE_FULLSCREEN", False);
+    XChangeProperty(x.display, x.window, state, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char *>(&full), fullscreen ? 1 : 0);
+    // Taken up at once, as sdl2-compat has SDL 3 take up every window operation: the window
+    // is fullscreen (or not) when the call returns.
+    XSync(x.display, False);
+    SDL_PumpEvents();
+}
+
+// Runs an SDL call that makes the window fullscreen or takes it out, without SDL's wait for a
+// window manager (sdl2-compat asks SDL 3 to wait for every window operation), and answers
+// in the window manager's place.
+template <typename Call> void without_wait(SDL_Window *window, bool fullscreen, Call call) {
+    X11Window x = unanswered(window);
+    if (!x.display) {
+        call();
+        return;
+    }
+    const char *before = SDL_GetHint(sync_hint);
+    std::string kept = before ? before : "";
+    SDL_SetHintWithPriority(sync_hint, "0", SDL_HINT_OVERRIDE);
+    call();
+    if (before)
+        SDL_SetHintWithPriority(sync_hint, kept.c_str(), SDL_HINT_OVERRIDE);
+    else
+        SDL_ResetHint(sync_hint);
+    answer(x, fullscreen);
+}
+
+} // namespace
+
+void show_sdl_window(Window &w) {
+    SDL_Window *window = w.sdl.get();
+    if (w.fullscreen)
+        without_wait(window, true, [window] { SDL_ShowWindow(window); });
+    else
+        SDL_ShowWindow(window);
+}
+
+int set_sdl_fullscreen(SDL_Window *window, bool fullscreen) {
+    int result = 0;
+    without_wait(window, fullscreen, [&] {
+        result = SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN : 0);
+    });
+    return result;
+}
+
+} // namespace zelmvik
