@@ -149,8 +149,9 @@ const PixelFormat *pixel_format(int index);
 void apply_gl_attributes(const PixelFormat &f);
 
 // Asks the driver to wait for the display's refresh when the window's frames are presented,
-// as WGL's default swap interval of 1 does; SDL resets the interval whenever it makes a
-// context current, so this follows every such call.
+// as WGL's default swap interval of 1 does. It follows every make-current: SDL 2 (2.26, 2.32)
+// resets the interval there; SDL 3 keeps it, and asking again changes nothing (its sessions
+// keep the display's pace with it too).
 void take_swap_interval(Window &w);
 
 // Keeps Mesa's driver loaded to the end of the process (sanitized builds; else nothing).

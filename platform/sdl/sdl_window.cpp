@@ -37,8 +37,9 @@ static void destroy_now(SDL_Window *window) {
     }
 }
 
-// SDL 2.26's Wayland backend repeats a held key itself, and stops only on the key's release
-// or on the compositor's leave of the surface that has the keyboard. A compositor keeps the
+// SDL's Wayland backend repeats a held key itself (SDL 2.26, 2.32, and 3.2 under sdl2-compat:
+// each fails the wtype session without what follows), and stops only on the key's release or
+// on the compositor's leave of the surface that has the keyboard. A compositor keeps the
 // keyboard on a window that has been unmapped until another one takes it (sway does), so
 // the leave of a window destroyed at once comes after its surface is gone, and SDL takes it
 // for nobody's: a key held then (F1, which rebuilds the window) would repeat for ever, each

@@ -1,17 +1,20 @@
 // A keysym lookup that a layout index out of range cannot crash.
 //
-// SDL 2.26 (at least up to 2.26.5, Debian 12's) looks the keys of a virtual keyboard up by
-// its current layout, which is XKB_LAYOUT_INVALID until the compositor's first modifiers
-// event. A window that gets the keyboard while a key is held (F1 across the rebuild of the
-// window, typed with wtype, an on-screen keyboard or a remote desktop) has that key looked
-// up at once, and libxkbcommon, whose contract says the layout must be smaller than the
-// key's count of layouts, indexes past the key's layouts: a segmentation fault.
+// SDL 2 (2.26.5, Debian 12's, and 2.32.4, Debian 13's) looks the keys of a virtual keyboard
+// up by its current layout, which is XKB_LAYOUT_INVALID until the compositor's first
+// modifiers event. A window that gets the keyboard while a key is held (F1 across the rebuild of
+// the window, typed with wtype, an on-screen keyboard or a remote desktop) has that key looked up
+// at once, and libxkbcommon, whose contract says the layout must be smaller than the key's count of
+// layouts, indexes past the key's layouts: a segmentation fault.
 //
-// Debian's libSDL2 links libxkbcommon directly, so its calls bind, as any library's, to the
-// first definition in the process: this one, in the program itself. It takes an index that
-// is out of range for the key as the key's first layout, as libxkbcommon's state does for a
-// group it cannot use, and hands the call on to libxkbcommon. Nothing else changes: the
-// event goes on, and the key's release reaches the program as any other.
+// SDL 3.2.10 (Debian 13's, under sdl2-compat) does not: the same session passes without this
+// guard there, and with it.
+//
+// Debian's libSDL2 and libSDL3 link libxkbcommon directly, so their calls bind, as any
+// library's, to the first definition in the process: this one, in the program itself. It takes an
+// index that is out of range for the key as the key's first layout, as libxkbcommon's state does
+// for a group it cannot use, and hands the call on to libxkbcommon. Nothing else changes: the event
+// goes on, and the key's release reaches the program as any other.
 #include <xkbcommon/xkbcommon.h>
 
 #include <dlfcn.h>

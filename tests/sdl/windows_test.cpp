@@ -8,7 +8,10 @@
 // Last: X11's headers define macros (None, Bool) that GoogleTest's own names collide with.
 #include <SDL_syswm.h>
 
+#include <dlfcn.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 using namespace zelmvik_test;
@@ -28,6 +31,16 @@ std::vector<UINT> names(const std::vector<Message> &ms) {
     for (const Message &m : ms)
         out.push_back(m.message);
     return out;
+}
+
+// The cases named _sdl3 point SDL 2's dynamic API at sdl2-compat; should SDL not take it up,
+// they would pass on classic SDL 2 under SDL 3's name.
+TEST(Module, RunsOnTheSdlTheCaseAsksFor) {
+    ASSERT_TRUE(zelmvik::video());
+    void *sdl3 = dlopen("libSDL3.so.0", RTLD_LAZY | RTLD_NOLOAD);
+    if (sdl3)
+        dlclose(sdl3);
+    EXPECT_EQ(sdl3 != nullptr, std::getenv("SDL_DYNAMIC_API") != nullptr);
 }
 
 TEST(Module, HandlesAreStableAndStockResourcesKnown) {

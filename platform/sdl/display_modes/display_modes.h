@@ -17,7 +17,9 @@ bool covers_switched_mode(const Window &w);
 // Makes the window fullscreen on the switched mode when it covers it, windowed otherwise.
 void fit_to_switched_mode(Window &w);
 // Gives a window about to be made fullscreen the switched mode (SDL otherwise keeps the
-// desktop's); says so when SDL refuses.
+// desktop's); says so when SDL refuses. The mode is one the display lists, so SDL 3, which
+// sdl2-compat asks for the closest fullscreen mode and which takes the desktop's where none is
+// close, gets that very mode, as SDL 2 does.
 void give_switched_mode(SDL_Window *window);
 
 // SDL_ShowWindow, and SDL_SetWindowFullscreen's result: for SDL 3 on an X server with no
