@@ -1,8 +1,10 @@
 // wl-keys: a keyboard plugged into a wlroots compositor (sway) for as long as it runs,
 // through the virtual-keyboard protocol. Its keymap is a real one (the "us" layout), so a
-// program sees what it sees from a person's keyboard. It stays plugged in for a whole
-// session: each keyboard that comes or goes makes the compositor hand new keyboard objects
-// to every client, and a key typed before a client has its own is lost.
+// program sees what it sees from a person's keyboard. KWin offers no virtual keyboards; there
+// the keys go through its fake-input protocol instead, into KWin's own keyboard (which KWin
+// offers to every client only when started with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1). It stays
+// plugged in for a whole session: each keyboard that comes or goes makes the compositor hand new
+// keyboard objects to every client, and a key typed before a client has its own is lost.
 //
 // Usage: wl-keys
 //   Says "ready" once the keyboard is there, then reads lines of steps from standard input
@@ -43,11 +45,25 @@ const wl_interface zwp_virtual_keyboard_v1_interface = {"zwp_virtual_keyboard_v1
                                                         keyboard_requests,         0, nullptr};
 enum { request_keymap, request_key, request_modifiers, request_destroy };
 
+// KWin's org_kde_kwin_fake_input (plasma-wayland-protocols' fake-input.xml), up to the
+// request used here.
+static const wl_message fake_input_requests[] = {
+    {"authenticate", "ss", no_types}, {"pointer_motion", "ff", no_types},
+    {"button", "uu", no_types},       {"axis", "uf", no_types},
+    {"touch_down", "2uff", no_types}, {"touch_motion", "2uff", no_types},
+    {"touch_up", "2u", no_types},     {"touch_cancel", "2", no_types},
+    {"touch_frame", "2", no_types},   {"pointer_motion_absolute", "3ff", no_types},
+    {"keyboard_key", "4uu", no_types}};
+static const wl_interface fake_input_interface = {"org_kde_kwin_fake_input", 4, 11,
+                                                  fake_input_requests,       0, nullptr};
+enum { fake_authenticate = 0, fake_keyboard_key = 10 };
+
 namespace {
 
 struct Globals {
     wl_seat *seat = nullptr;
     wl_proxy *manager = nullptr;
+    wl_proxy *fake_input = nullptr;
 };
 
 void global(void *data, wl_registry *registry, uint32_t name, const char *interface, uint32_t) {
@@ -57,6 +73,9 @@ void global(void *data, wl_registry *registry, uint32_t name, const char *interf
     else if (!g.manager && std::strcmp(interface, manager_interface.name) == 0)
         g.manager =
             static_cast<wl_proxy *>(wl_registry_bind(registry, name, &manager_interface, 1));
+    else if (!g.fake_input && std::strcmp(interface, fake_input_interface.name) == 0)
+        g.fake_input =
+            static_cast<wl_proxy *>(wl_registry_bind(registry, name, &fake_input_interface, 4));
 }
 void global_remove(void *, wl_registry *, uint32_t) {}
 const wl_registry_listener registry_listener = {global, global_remove};
@@ -98,7 +117,7 @@ int main() {
     wl_registry *registry = wl_display_get_registry(display);
     wl_registry_add_listener(registry, &registry_listener, &g);
     wl_display_roundtrip(display);
-    if (!g.seat || !g.manager)
+    if (!g.seat || (!g.manager && !g.fake_input))
         die("the compositor offers no virtual keyboards");
 
     xkb_context *context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
@@ -113,18 +132,27 @@ int main() {
         die("cannot hand over the keymap");
     std::free(text);
 
-    wl_proxy *keyboard = wl_proxy_marshal_constructor(
-        g.manager, 0, &zwp_virtual_keyboard_v1_interface, g.seat, nullptr);
-    wl_proxy_marshal(keyboard, request_keymap, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
-                     static_cast<uint32_t>(size));
-    wl_proxy_marshal(keyboard, request_modifiers, 0u, 0u, 0u, 0u);
+    wl_proxy *keyboard = nullptr;
+    if (g.manager) {
+        keyboard = wl_proxy_marshal_constructor(g.manager, 0, &zwp_virtual_keyboard_v1_interface,
+                                                g.seat, nullptr);
+        wl_proxy_marshal(keyboard, request_keymap, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
+                         static_cast<uint32_t>(size));
+        wl_proxy_marshal(keyboard, request_modifiers, 0u, 0u, 0u, 0u);
+    } else {
+        wl_proxy_marshal(g.fake_input, fake_authenticate, "wl-keys", "the test's keyboard");
+    }
     close(fd);
     if (wl_display_roundtrip(display) < 0)
         die("the compositor refused the keyboard");
 
     auto key = [&](uint32_t code, bool press) {
-        wl_proxy_marshal(keyboard, request_key, now_ms(), code,
-                         press ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
+        const uint32_t state =
+            press ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED;
+        if (keyboard)
+            wl_proxy_marshal(keyboard, request_key, now_ms(), code, state);
+        else
+            wl_proxy_marshal(g.fake_input, fake_keyboard_key, code, state);
         if (wl_display_roundtrip(display) < 0)
             die("lost the compositor");
     };
@@ -153,8 +181,10 @@ int main() {
         std::fflush(stdout);
     }
 
-    wl_proxy_marshal(keyboard, request_destroy);
-    wl_proxy_destroy(keyboard);
+    if (keyboard) {
+        wl_proxy_marshal(keyboard, request_destroy);
+        wl_proxy_destroy(keyboard);
+    }
     wl_display_roundtrip(display);
     xkb_keymap_unref(keymap);
     xkb_context_unref(context);
