@@ -7,14 +7,15 @@
 
 #include <string>
 
-// SDL 3.2 (Debian 13 has 3.2.10) and 3.4, under sdl2-compat, make an X11 window fullscreen
-// only by asking the window manager, and then wait for its answer: while the window is shown,
-// up to the display mode's deadline of a few seconds, after which SDL takes the mode back.
-// With no window manager, as on a bare X server, nobody answers: the window stays black for
-// seconds and the display loses the program's mode. SDL 2 makes the window fullscreen itself
-// there, and so does SDL 3 from its fix of September 2026 (libsdl-org/SDL#16342), by writing
-// the window's state as a window manager would. The layer writes it for the SDL 3 that does
-// not; for one that does, it writes what SDL wrote already. SDL 2 is left alone.
+// SDL 3 under sdl2-compat, up to its fix of September 2026 (libsdl-org/SDL#16342; Debian 13
+// has 3.2.10), makes an X11 window fullscreen only by asking the window manager, and then
+// waits for its answer: while the window is shown, up to the display mode's deadline of a
+// few seconds, after which SDL takes the mode back. With no window manager, as on a bare X
+// server, nobody answers: the window stays black for seconds and the display loses the
+// program's mode. SDL 2 (2.26, 2.32) makes the window fullscreen itself there, and so does the
+// fixed SDL 3, by writing the window's state as a window manager would. The layer writes it
+// for the SDL 3 that does not; for one that does, it writes what SDL wrote already. SDL 2 is
+// left alone.
 namespace zelmvik {
 
 namespace {
