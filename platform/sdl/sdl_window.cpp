@@ -9,10 +9,10 @@ static int ignore_x_error(Display *, XErrorEvent *) {
     return 0;
 }
 
-// SDL 2.26's X11 backend creates a colormap for every window and never frees it, so each
-// rebuild of the window would leave colormaps behind in the X server. The colormap is taken
-// from the window before it goes and freed after; should SDL free it itself, the X error of
-// the second free is swallowed rather than taken for a fatal one.
+// SDL's X11 backend creates a colormap for every window and never frees it (SDL 2.26, 2.32 and
+// 3.2 under sdl2-compat: without what follows, each rebuild leaves two behind in the X server).
+// The colormap is taken from the window before it goes and freed after; should SDL free it
+// itself, the X error of the second free is swallowed rather than taken for a fatal one.
 static void destroy_now(SDL_Window *window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
