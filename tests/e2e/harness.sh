@@ -86,15 +86,19 @@ start_program() {
 
 # Ids of the windows whose name is exactly $1, the clients' own: a window manager's frame
 # that bears its client's name (GNOME 44 and later draw frames in a client of their own,
-# mutter-x11-frames, which names them so) is passed over for the window inside it. Wine's
-# windows are found by xdotool; SDL's message box only shows up in the window tree.
+# mutter-x11-frames, which names them so) is passed over for the window inside it; and one
+# of mutter-x11-frames' is passed over even before its client is inside it, as it is for a
+# moment when a window is mapped. Wine's windows are found by xdotool; SDL's message box only
+# shows up in the window tree.
 windows_named() {
     xwininfo -root -tree 2>/dev/null |
         awk -v name="\"$1\":" '
             { match($0, /^ */); depth = RLENGTH }
             # A window no deeper than the one held ends the subtree of the one held.
             held != "" && depth <= held_depth { print held; held = "" }
-            index($0, name) { held = $1; held_depth = depth }
+            index($0, name) && !index($0, name " (\"mutter-x11-frames\"") {
+                held = $1; held_depth = depth
+            }
             END { if (held != "") print held }'
 }
 
