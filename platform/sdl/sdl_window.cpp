@@ -1,13 +1,10 @@
 #include "platform/sdl/layer.h"
+#include "platform/x11/ignored_errors.h"
 
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
 namespace zelmvik {
-
-static int ignore_x_error(Display *, XErrorEvent *) {
-    return 0;
-}
 
 // SDL's X11 backend creates a colormap for every window and never frees it (SDL 2.26, 2.32 and
 // 3.2 under sdl2-compat: without what follows, each rebuild leaves two behind in the X server).
@@ -29,11 +26,8 @@ static void destroy_now(SDL_Window *window) {
     SDL_DestroyWindow(window);
 
     if (colormap != None) {
-        XSync(display, False);
-        int (*previous)(Display *, XErrorEvent *) = XSetErrorHandler(ignore_x_error);
+        IgnoredXErrors ignored(display);
         XFreeColormap(display, colormap);
-        XSync(display, False);
-        XSetErrorHandler(previous);
     }
 }
 

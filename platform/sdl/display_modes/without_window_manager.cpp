@@ -1,4 +1,5 @@
 #include "platform/sdl/display_modes/display_modes.h"
+#include "platform/x11/ignored_errors.h"
 
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
@@ -30,10 +31,6 @@ bool on_sdl3() {
     return loaded;
 }
 
-int ignore_x_error(Display *, XErrorEvent *) {
-    return 0;
-}
-
 // The window a window manager names on the root as its own, and on itself.
 ::Window supporting_window(Display *display, ::Window of, Atom check) {
     Atom type = None;
@@ -56,12 +53,8 @@ bool has_window_manager(Display *display) {
     if (named == None)
         return false;
     // A window manager that has gone leaves its name on the root; its window went with it.
-    XSync(display, False);
-    int (*previous)(Display *, XErrorEvent *) = XSetErrorHandler(ignore_x_error);
-    bool alive = supporting_window(display, named, check) == named;
-    XSync(display, False);
-    XSetErrorHandler(previous);
-    return alive;
+    IgnoredXErrors ignored(display);
+    return supporting_window(display, named, check) == named;
 }
 
 struct X11Window {
