@@ -14,8 +14,8 @@ mirror_tries() {
     log=$(mktemp)
     for pause in "${mirror_pauses[@]}" last; do
         mirror_download_failed=0
-        { "$@" && echo 0 >"$log.rc" || echo $? >"$log.rc"; } 2>&1 | tee "$log"
-        rc=$(cat "$log.rc")
+        rc=0
+        "$@" 2>&1 | tee "$log" || rc=${PIPESTATUS[0]}
         [ "$rc" = 0 ] && break
         grep -Eq 'Failed to fetch|Hash Sum mismatch|unexpected size|Mirror sync in progress|Some index files failed to download|Temporary failure resolving|Could not connect|Unable to fetch some archives' "$log" ||
             break
@@ -26,6 +26,6 @@ mirror_tries() {
         sleep "$pause" &
         wait $!
     done
-    rm -f "$log" "$log.rc"
+    rm -f "$log"
     return "$rc"
 }
