@@ -10,6 +10,11 @@ foreach(lib zelmvik_state zelmvik_scene zelmvik_shell)
     zelmvik_windows_arithmetic(${lib})
 endforeach()
 
+# What the program has of its own on Windows: its boxes in code page 1252 on every system.
+add_library(zelmvik_windows OBJECT platform/windows/message_box.cpp)
+target_include_directories(zelmvik_windows PRIVATE ${PROJECT_SOURCE_DIR})
+zelmvik_warnings(zelmvik_windows)
+
 enable_language(RC)
 add_executable(zelmvik WIN32 resources/zelmvik.rc)
 # windres reports no dependencies: without this a new icon would not reach the executable.
@@ -17,7 +22,10 @@ set_source_files_properties(resources/zelmvik.rc PROPERTIES OBJECT_DEPENDS
                             ${PROJECT_SOURCE_DIR}/resources/zelmvik.ico)
 set_target_properties(zelmvik PROPERTIES LINKER_LANGUAGE CXX)
 target_link_options(zelmvik PRIVATE -static)
-target_link_libraries(zelmvik PRIVATE zelmvik_shell zelmvik_scene zelmvik_state
+# The linker stamps the exe with the time of its link, or with SOURCE_DATE_EPOCH where that is
+# set: the commit's time, so that every clean build of a commit gives the same exe.
+set_target_properties(zelmvik PROPERTIES RULE_LAUNCH_LINK ${PROJECT_SOURCE_DIR}/cmake/source-date-epoch)
+target_link_libraries(zelmvik PRIVATE zelmvik_shell zelmvik_scene zelmvik_state zelmvik_windows
                                       opengl32 glu32 gdi32 user32 kernel32)
 
 # The frame's arithmetic checked on this host (the native tests run it under Wine).

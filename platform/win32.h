@@ -13,6 +13,12 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+// The program's texts are code page 1252 on every Windows, whatever its ANSI code page: its
+// boxes are shown through the wide call, their texts converted from 1252
+// (platform/windows/message_box.cpp).
+int WINAPI MessageBoxCp1252(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+#define MessageBoxA MessageBoxCp1252
+
 #else
 
 #include <GL/gl.h>
