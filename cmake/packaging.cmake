@@ -22,7 +22,7 @@ else()
     install(FILES ${PROJECT_SOURCE_DIR}/resources/zelmvik.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
     set(CPACK_GENERATOR DEB)
-    # shlibdeps finds libgtk-3-0, which brings the Adwaita icons the message boxes show.
+    # shlibdeps finds what the program links, GTK for the message boxes among it.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # SDL loads libGL (GLX, and through it Mesa's drivers) when the program asks for a GL
     # window; the program itself links only the vendor-neutral libOpenGL, so the shared

@@ -1,4 +1,5 @@
 #include "platform/dialog/box.h"
+#include "platform/dialog/icon.h"
 #include "platform/dialog/toolkit.h"
 #include "platform/dialog/waiting_work_runner.h"
 
@@ -83,8 +84,8 @@ GtkWidget *make_dialog(const Box &box, PendingKey *pending) {
     gtk_window_set_resizable(window, FALSE);
     gtk_window_set_deletable(window, box.escape != 0);
     // GTK 3's message dialogs show no image of their own; it goes left of the text.
-    if (box.icon) {
-        GtkWidget *image = gtk_image_new_from_icon_name(box.icon, GTK_ICON_SIZE_DIALOG);
+    if (box.icon != BoxIcon::none) {
+        GtkWidget *image = make_icon(box.icon);
         gtk_widget_set_valign(image, GTK_ALIGN_START);
         GtkWidget *row =
             gtk_widget_get_parent(gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(dialog)));

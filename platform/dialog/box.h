@@ -7,6 +7,9 @@
 
 namespace zelmvik::dialog {
 
+// The picture left of the text, as Windows has one for each MB_ICON style.
+enum class BoxIcon { none, error, question, warning, information };
+
 struct BoxButton {
     const char *label; // "_Yes": the letter after the underscore is its mnemonic
     int answer;
@@ -14,8 +17,8 @@ struct BoxButton {
 
 struct Box {
     std::string caption, text; // UTF-8
-    const char *icon;          // a theme icon name, or null
-    const BoxButton *buttons;  // left to right; the first answers Return
+    BoxIcon icon;
+    const BoxButton *buttons; // left to right; the first answers Return
     int count;
     int escape; // the answer of Esc and of the window manager's close; 0: they answer nothing
 };

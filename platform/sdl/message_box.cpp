@@ -28,18 +28,18 @@ const ButtonSet button_sets[] = {
     {{{"_Retry", 4}, {"_Cancel", IDCANCEL}}, 2, IDCANCEL},                  // MB_RETRYCANCEL
 };
 
-const char *icon_name(UINT type) {
+dialog::BoxIcon icon_of(UINT type) {
     switch (type & 0xF0) {
     case MB_ICONHAND:
-        return "dialog-error";
+        return dialog::BoxIcon::error;
     case MB_ICONQUESTION:
-        return "dialog-question";
+        return dialog::BoxIcon::question;
     case MB_ICONEXCLAMATION:
-        return "dialog-warning";
+        return dialog::BoxIcon::warning;
     case MB_ICONASTERISK:
-        return "dialog-information";
+        return dialog::BoxIcon::information;
     }
-    return nullptr;
+    return dialog::BoxIcon::none;
 }
 
 } // namespace
@@ -57,7 +57,7 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     const ButtonSet &set = button_sets[kind];
     dialog::Box box{text::cp1252_to_utf8(lpCaption ? lpCaption : "Error"),
                     text::cp1252_to_utf8(lpText ? lpText : ""),
-                    icon_name(uType),
+                    icon_of(uType),
                     set.buttons,
                     set.count,
                     set.escape};
