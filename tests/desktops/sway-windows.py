@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Lists the windows in sway's tree (`swaymsg -t get_tree` on standard input), one line each:
-shell, focused (1/0), fullscreen mode, border, x y width height of its container, name;
-separated by tabs, the name last."""
+"""The windows in sway's tree (`swaymsg -t get_tree` on standard input), one line each, tabs
+between: kind (xwayland or wayland), focused, fullscreen and decorated (1 or 0 each), rect
+"x y w h" of its container, name."""
 import json
 import sys
 
@@ -16,5 +16,6 @@ def windows(node):
 for w in windows(json.load(sys.stdin)):
     r = w["rect"]
     print("\t".join(str(v) for v in (
-        w["shell"], int(w["focused"]), w.get("fullscreen_mode", 0), w.get("border", ""),
+        "xwayland" if w["shell"] == "xwayland" else "wayland", int(w["focused"]),
+        int(w.get("fullscreen_mode", 0) > 0), int(w.get("border") in ("normal", "csd")),
         f'{r["x"]} {r["y"]} {r["width"]} {r["height"]}', w.get("name") or "")))

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One injected failure of the real layer, seen as a person sees it: the box with its text,
 # what is still on the screen while it is up, the exit code, and a display left clean.
-# Usage (under tests/with-xvfb): faults.sh CASE
+# Usage (under tests/with xvfb): faults.sh CASE
 #   CASE: a building step (RegisterClassA, CreateWindowExA, GetDC, ChoosePixelFormat,
 #   SetPixelFormat, wglCreateContext, wglMakeCurrent) on a 640x480x16 screen, answered Yes;
 #   fallback-yes / fallback-no (the mode refused) on the same screen; a release step
@@ -10,7 +10,6 @@
 #   window (its GL library is missing), windowed: the box as for SetPixelFormat, and SDL's
 #   reason as one line on standard error.
 # InitGL has no failure on the real scene, so its row is left to the shell's unit tests.
-set -uo pipefail
 CASE=$1
 REL_CASE=fault-$CASE
 PROGRAM=$ZELMVIK_BUILD_DIR/zelmvik-faulty
@@ -33,19 +32,16 @@ declare -A release_text=(
     [DestroyWindow]="Could Not Release hWnd."
     [UnregisterClassA]="Could Not Unregister Class."
 )
-fallback_text=$'The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?'
-screen_before=""
 
 # The building failures: the box comes after KillGLWindow, so no window of the program may
 # be left behind it, shown or hidden; then the program ends with 1.
 building_failure() {
-    local text=$1 style=$2
-    expect_box ERROR "" "$style" "$text"
+    expect_box ERROR "$2" "$1"
     local n
-    n=$(count_named "$TITLE")
-    [ "$n" = 0 ] || fail "$n windows \"$TITLE\" still there behind the \"$text\" box"
+    n=$(windows_named "$TITLE" | wc -l)
+    [ "$n" = 0 ] || fail "$n windows \"$TITLE\" still there behind the \"$1\" box"
     answer_box "$box" Return
-    expect_exit 1 $((30 * SLOW))
+    expect_exit 1
 }
 
 case $CASE in
@@ -56,7 +52,7 @@ fallback-*) export ZELMVIK_FAIL=ChangeDisplaySettingsA ;;
 esac
 screen_before="$(screen_size) $(root_depth)"
 start_program
-ask
+question
 
 if [ -n "${build_text[$CASE]:-}" ]; then
     answer_box "$found" Return
@@ -64,42 +60,35 @@ if [ -n "${build_text[$CASE]:-}" ]; then
 elif [ "$CASE" = sdl-refuses ]; then
     answer_box "$found" n
     building_failure "${build_text[SetPixelFormat]}" 0x30
-    log "standard error: $(cat "$OUT/program.log")"
-    [ "$(wc -l <"$OUT/program.log")" = 1 ] &&
-        grep -q "^zelmvik-faulty: SDL cannot make an OpenGL window: .*/nonexistent/libGL.so.1" \
-            "$OUT/program.log" || fail "not SDL's reason, in one line, on standard error"
+    said_one_line "^zelmvik-faulty: SDL cannot make an OpenGL window: .*/nonexistent/libGL.so.1"
 elif [ "$CASE" = fallback-yes ] || [ "$CASE" = fallback-no ]; then
     answer_box "$found" Return
-    expect_box "$FALLBACK" "" 0x34 "$fallback_text"
+    expect_box "$FALLBACK" 0x34 "$FALLBACK_TEXT"
     if [ "$CASE" = fallback-yes ]; then
         answer_box "$box" Return
-        open_window
+        program_window
         is_framed "$win" || fail "the window after Yes to the fallback question has no frame"
         check_size "$win" 640 "$(geometry "$win" | awk '{ print $2 }')"
-        hold "$win" Escape
-        expect_exit 27 $((30 * SLOW))
+        type_key "$win" Escape
+        expect_exit 27
     else
         answer_box "$box" n
-        building_failure "Program Will Now Close." 0x10
+        building_failure "$CLOSING_TEXT" 0x10
     fi
 else
     answer_box "$found" n
-    open_window
-    sleep 0.5
-    hold "$win" Escape
-    if [ "$CASE" = all-releases ]; then
-        list=("${releases[@]}")
-    else
-        list=("$CASE")
-    fi
+    program_window
+    type_key "$win" Escape
+    list=("$CASE")
+    [ "$CASE" = all-releases ] && list=("${releases[@]}")
     # Each failed release is reported and the teardown goes on to the next, in order.
     # A window that could not be destroyed keeps its class registered, as on Windows.
     [ "$CASE" = DestroyWindow ] && list+=(UnregisterClassA)
     for call in "${list[@]}"; do
-        expect_box "SHUTDOWN ERROR" "" 0x40 "${release_text[$call]}"
+        expect_box "SHUTDOWN ERROR" 0x40 "${release_text[$call]}"
         answer_box "$box" Return
     done
-    expect_exit 27 $((30 * SLOW))
+    expect_exit 27
 fi
 
 check_clean_display "$screen_before"
