@@ -8,6 +8,9 @@ libXfixes, libXRes) by ctypes: nothing beyond the standard library and the X cli
   x11-probe.py resources XID     the server's resources of the client that owns XID, one
                                  "TYPE COUNT" line per type (the server's atom names, blanks
                                  as "_": WINDOW, GC, GLXContext, ...)
+  x11-probe.py key NAME down|up  the key that carries the keysym NAME (F1, Escape, Return, n)
+                                 goes down or up through XTEST, as on a keyboard: that one
+                                 key, with no modifier the keysym might be found under
 WINDOW and XID are decimal or 0x hex. Exit status 2: the server could not be asked."""
 import ctypes
 import ctypes.util
@@ -98,8 +101,25 @@ def resources(display, xid):
     return 0
 
 
+def key(display, name, direction):
+    xtst = library("Xtst")
+    x.XStringToKeysym.restype = UL
+    x.XStringToKeysym.argtypes = [ctypes.c_char_p]
+    x.XKeysymToKeycode.restype = ctypes.c_ubyte
+    x.XKeysymToKeycode.argtypes = [P, UL]
+    xtst.XTestFakeKeyEvent.argtypes = [P, ctypes.c_uint, INT, UL]
+    code = x.XKeysymToKeycode(display, x.XStringToKeysym(name.encode()))
+    if not code or direction not in ("down", "up"):
+        print(f"x11-probe.py: no key {name} to go {direction}", file=sys.stderr)
+        return 2
+    xtst.XTestFakeKeyEvent(display, code, int(direction == "down"), 0)
+    x.XSync(display, 0)
+    return 0
+
+
 def main():
-    verbs = {"close": (close, 1), "cursor": (cursor, 0), "resources": (resources, 1)}
+    verbs = {"close": (close, 1), "cursor": (cursor, 0), "resources": (resources, 1),
+             "key": (key, 2)}
     if len(sys.argv) < 2 or sys.argv[1] not in verbs or len(sys.argv) != 2 + verbs[sys.argv[1]][1]:
         sys.exit(__doc__)
     display = x.XOpenDisplay(None)
@@ -107,7 +127,8 @@ def main():
         print("x11-probe.py: cannot open the display", file=sys.stderr)
         return 2
     verb, _ = verbs[sys.argv[1]]
-    status = verb(display, *(int(a, 0) for a in sys.argv[2:]))
+    args = sys.argv[2:] if verb is key else [int(a, 0) for a in sys.argv[2:]]
+    status = verb(display, *args)
     x.XCloseDisplay.argtypes = [P]
     x.XCloseDisplay(display)
     return status

@@ -30,9 +30,9 @@ shown_window() {
 new_window() { new=$(shown_window "$win") && [ -n "$new" ] && has_focus "$new"; }
 switch() {
     program_running || fail "the program ended before switch $1"
-    xdotool keydown F1
+    key_down F1
     POLL=0.02 wait_until 20 new_window || fail "switch $1 did not bring up a new window"
-    xdotool keyup F1
+    key_up F1
     win=$new
 }
 

@@ -24,15 +24,15 @@ sleep 3
 # F1 stays down until the window has been built again, as a finger holds it under a slow
 # program; then Esc the same way, until the program ends.
 log "F1 down -> $win"
-xdotool keydown F1
+key_down F1
 wait_window "$TITLE" 24 "$win" || fail "no window after F1"
-xdotool keyup F1
+key_up F1
 sleep 3
 program_window "$win"
 log "Esc down -> $win"
-xdotool keydown Escape
+key_down Escape
 wait_until 30 program_ended
-xdotool keyup Escape
+key_up Escape
 wait_exit 30
 if [ "$prog_rc" = $vg_status ]; then
     grep -E 'definitely lost|Invalid|uninitialised|Mismatched' "$OUT/valgrind.log" | head -n 20
