@@ -6,7 +6,9 @@
 #   PROGRAM  what to start
 #   OUT      the folder for the session's screenshots and the program's output
 # and, from the environment: SLOW, by which sanitized builds stretch every wait; ZELMVIK_SDL,
-# the SDL the case runs on (3: SDL 3 under sdl2-compat).
+# the SDL the case runs on (3: SDL 3 under sdl2-compat); ZELMVIK_PRELOAD, a library to
+# preload into the native program (one that notes the SDL windows it makes, in
+# $OUT/sdl-windows).
 # The X11 and Wayland halves are in x11.bash and the Wayland sessions.
 set -uo pipefail
 
@@ -15,7 +17,7 @@ harness=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$harness/texts.bash"
 SLOW=${SLOW:-1}
 mkdir -p "$OUT"
-rm -f "$OUT"/*.png "$OUT"/program.log
+rm -f "$OUT"/*.png "$OUT"/program.log "$OUT"/sdl-windows
 prog_pid="" prog_rc=""
 # What the session started beside the program (a keyboard, a reference box): stopped at exit.
 helpers=()
@@ -56,6 +58,10 @@ start_program() {
     log "starting $PROGRAM on $HOST${ZELMVIK_SDL:+ (SDL $ZELMVIK_SDL)}"
     if on_wine; then
         "$harness/../windows/run-wine" "$HOST" "$PROGRAM" "$@" >"$OUT/program.log" 2>&1 &
+    elif [ -n "${ZELMVIK_PRELOAD:-}" ]; then
+        # A library of the session's in the program (its SDL windows counted, say).
+        env --default-signal LD_PRELOAD="$ZELMVIK_PRELOAD" SDL_WINDOWS_MADE="$OUT/sdl-windows" \
+            "$PROGRAM" "$@" >"$OUT/program.log" 2>&1 &
     else
         env --default-signal "$PROGRAM" "$@" >"$OUT/program.log" 2>&1 &
     fi
@@ -101,10 +107,10 @@ expect_exit() {
 }
 
 # What the program itself wrote: its output less what the libraries under it print of their
-# own (GLib's and GTK's warnings, glycin's word on its sandbox, Mesa's), which is theirs to
-# say and no fault of the program's.
+# own (GLib's and GTK's warnings, glycin's word on its sandbox, Mesa's and its EGL's, and the
+# empty lines they leave), which is theirs to say and no fault of the program's.
 own_output() {
-    grep -avE '^\([^)]*:[0-9]+\): [A-Za-z0-9_-]+-(WARNING|CRITICAL|Message|INFO|DEBUG) \*\*|^WARNING: Glycin |^(MESA|Mesa|libEGL|libGL)[ -:]' \
+    grep -avE '^$|^\([^)]*:[0-9]+\): [A-Za-z0-9_-]+-(WARNING|CRITICAL|Message|INFO|DEBUG) \*\*|^WARNING: Glycin |^(MESA|Mesa|libEGL|libGL)[ -:]' \
         "$OUT/program.log" 2>/dev/null
 }
 nothing_said() {
