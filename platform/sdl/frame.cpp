@@ -1,4 +1,5 @@
 #include "platform/sdl/layer.h"
+#include "platform/sdl/win32_names.h"
 
 // Nominal frame sizes of Windows 10 at 96 dpi. The window manager draws its own frame
 // outside our client area; these only keep the program's arithmetic what it is on Windows.
@@ -7,8 +8,6 @@ static const LONG dialog_frame = 3;
 static const LONG border = 1;
 static const LONG caption = 23; // SM_CYCAPTION
 static const LONG menu_bar = 19;
-static const DWORD ws_border = 0x00800000L;
-static const DWORD ws_dlgframe = 0x00400000L;
 
 namespace zelmvik {
 
@@ -16,9 +15,9 @@ RECT frame_for_style(DWORD style, BOOL menu, DWORD) {
     LONG side = 0;
     if (style & WS_THICKFRAME)
         side = size_frame;
-    else if (style & ws_dlgframe)
+    else if (style & WS_DLGFRAME)
         side = dialog_frame;
-    else if (style & ws_border)
+    else if (style & WS_BORDER)
         side = border;
     RECT r = {-side, -side, side, side};
     if ((style & WS_CAPTION) == WS_CAPTION)

@@ -1,4 +1,5 @@
 #include "platform/sdl/keys.h"
+#include "platform/sdl/win32_names.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ const Key keys[] = {
     {SDLK_8, '8', 0x09, false},
     {SDLK_9, '9', 0x0A, false},
     {SDLK_0, '0', 0x0B, false},
-    {SDLK_MINUS, 0xBD, 0x0C, false},
-    {SDLK_EQUALS, 0xBB, 0x0D, false},
+    {SDLK_MINUS, VK_OEM_MINUS, 0x0C, false},
+    {SDLK_EQUALS, VK_OEM_PLUS, 0x0D, false},
     {SDLK_BACKSPACE, VK_BACK, 0x0E, false},
     {SDLK_TAB, VK_TAB, 0x0F, false},
     {SDLK_q, 'Q', 0x10, false},
@@ -35,8 +36,8 @@ const Key keys[] = {
     {SDLK_i, 'I', 0x17, false},
     {SDLK_o, 'O', 0x18, false},
     {SDLK_p, 'P', 0x19, false},
-    {SDLK_LEFTBRACKET, 0xDB, 0x1A, false},
-    {SDLK_RIGHTBRACKET, 0xDD, 0x1B, false},
+    {SDLK_LEFTBRACKET, VK_OEM_4, 0x1A, false},
+    {SDLK_RIGHTBRACKET, VK_OEM_6, 0x1B, false},
     {SDLK_RETURN, VK_RETURN, 0x1C, false},
     {SDLK_LCTRL, VK_CONTROL, 0x1D, false},
     {SDLK_a, 'A', 0x1E, false},
@@ -48,11 +49,11 @@ const Key keys[] = {
     {SDLK_j, 'J', 0x24, false},
     {SDLK_k, 'K', 0x25, false},
     {SDLK_l, 'L', 0x26, false},
-    {SDLK_SEMICOLON, 0xBA, 0x27, false},
-    {SDLK_QUOTE, 0xDE, 0x28, false},
-    {SDLK_BACKQUOTE, 0xC0, 0x29, false},
+    {SDLK_SEMICOLON, VK_OEM_1, 0x27, false},
+    {SDLK_QUOTE, VK_OEM_7, 0x28, false},
+    {SDLK_BACKQUOTE, VK_OEM_3, 0x29, false},
     {SDLK_LSHIFT, VK_SHIFT, 0x2A, false},
-    {SDLK_BACKSLASH, 0xDC, 0x2B, false},
+    {SDLK_BACKSLASH, VK_OEM_5, 0x2B, false},
     {SDLK_z, 'Z', 0x2C, false},
     {SDLK_x, 'X', 0x2D, false},
     {SDLK_c, 'C', 0x2E, false},
@@ -60,43 +61,43 @@ const Key keys[] = {
     {SDLK_b, 'B', 0x30, false},
     {SDLK_n, 'N', 0x31, false},
     {SDLK_m, 'M', 0x32, false},
-    {SDLK_COMMA, 0xBC, 0x33, false},
-    {SDLK_PERIOD, 0xBE, 0x34, false},
-    {SDLK_SLASH, 0xBF, 0x35, false},
+    {SDLK_COMMA, VK_OEM_COMMA, 0x33, false},
+    {SDLK_PERIOD, VK_OEM_PERIOD, 0x34, false},
+    {SDLK_SLASH, VK_OEM_2, 0x35, false},
     {SDLK_RSHIFT, VK_SHIFT, 0x36, false},
-    {SDLK_KP_MULTIPLY, 0x6A, 0x37, false},
+    {SDLK_KP_MULTIPLY, VK_MULTIPLY, 0x37, false},
     {SDLK_LALT, VK_MENU, 0x38, false},
     {SDLK_SPACE, VK_SPACE, 0x39, false},
     {SDLK_CAPSLOCK, VK_CAPITAL, 0x3A, false},
     {SDLK_F1, VK_F1, 0x3B, false},
-    {SDLK_F2, VK_F1 + 1, 0x3C, false},
-    {SDLK_F3, VK_F1 + 2, 0x3D, false},
-    {SDLK_F4, VK_F1 + 3, 0x3E, false},
-    {SDLK_F5, VK_F1 + 4, 0x3F, false},
-    {SDLK_F6, VK_F1 + 5, 0x40, false},
-    {SDLK_F7, VK_F1 + 6, 0x41, false},
-    {SDLK_F8, VK_F1 + 7, 0x42, false},
-    {SDLK_F9, VK_F1 + 8, 0x43, false},
+    {SDLK_F2, VK_F2, 0x3C, false},
+    {SDLK_F3, VK_F3, 0x3D, false},
+    {SDLK_F4, VK_F4, 0x3E, false},
+    {SDLK_F5, VK_F5, 0x3F, false},
+    {SDLK_F6, VK_F6, 0x40, false},
+    {SDLK_F7, VK_F7, 0x41, false},
+    {SDLK_F8, VK_F8, 0x42, false},
+    {SDLK_F9, VK_F9, 0x43, false},
     {SDLK_F10, VK_F10, 0x44, false},
     {SDLK_PAUSE, VK_PAUSE, 0x45, false},
-    {SDLK_KP_7, 0x67, 0x47, false},
-    {SDLK_KP_8, 0x68, 0x48, false},
-    {SDLK_KP_9, 0x69, 0x49, false},
-    {SDLK_KP_MINUS, 0x6D, 0x4A, false},
-    {SDLK_KP_4, 0x64, 0x4B, false},
-    {SDLK_KP_5, 0x65, 0x4C, false},
-    {SDLK_KP_6, 0x66, 0x4D, false},
-    {SDLK_KP_PLUS, 0x6B, 0x4E, false},
-    {SDLK_KP_1, 0x61, 0x4F, false},
-    {SDLK_KP_2, 0x62, 0x50, false},
-    {SDLK_KP_3, 0x63, 0x51, false},
-    {SDLK_KP_0, 0x60, 0x52, false},
-    {SDLK_KP_PERIOD, 0x6E, 0x53, false},
-    {SDLK_F11, VK_F1 + 10, 0x57, false},
+    {SDLK_KP_7, VK_NUMPAD7, 0x47, false},
+    {SDLK_KP_8, VK_NUMPAD8, 0x48, false},
+    {SDLK_KP_9, VK_NUMPAD9, 0x49, false},
+    {SDLK_KP_MINUS, VK_SUBTRACT, 0x4A, false},
+    {SDLK_KP_4, VK_NUMPAD4, 0x4B, false},
+    {SDLK_KP_5, VK_NUMPAD5, 0x4C, false},
+    {SDLK_KP_6, VK_NUMPAD6, 0x4D, false},
+    {SDLK_KP_PLUS, VK_ADD, 0x4E, false},
+    {SDLK_KP_1, VK_NUMPAD1, 0x4F, false},
+    {SDLK_KP_2, VK_NUMPAD2, 0x50, false},
+    {SDLK_KP_3, VK_NUMPAD3, 0x51, false},
+    {SDLK_KP_0, VK_NUMPAD0, 0x52, false},
+    {SDLK_KP_PERIOD, VK_DECIMAL, 0x53, false},
+    {SDLK_F11, VK_F11, 0x57, false},
     {SDLK_F12, VK_F12, 0x58, false},
     {SDLK_KP_ENTER, VK_RETURN, 0x1C, true},
     {SDLK_RCTRL, VK_CONTROL, 0x1D, true},
-    {SDLK_KP_DIVIDE, 0x6F, 0x35, true},
+    {SDLK_KP_DIVIDE, VK_DIVIDE, 0x35, true},
     {SDLK_RALT, VK_MENU, 0x38, true},
     {SDLK_HOME, VK_HOME, 0x47, true},
     {SDLK_UP, VK_UP, 0x48, true},
@@ -131,16 +132,17 @@ KeyMessage key_message(const SDL_KeyboardEvent &event, bool no_focus) {
     // Alt with a key (but not Ctrl+Alt, which Windows leaves to the key messages), F10, and
     // keys that reach no focused window are system keys.
     bool sys = (alt && !ctrl) || k->vk == VK_F10 || no_focus;
-    DWORD lp = 1; // repeat count
-    lp |= static_cast<DWORD>(k->scan) << 16;
+    // The low word is the repeat count, the high word the scan code and the key's flags.
+    DWORD flags = k->scan;
     if (k->extended)
-        lp |= 1u << 24;
+        flags |= KF_EXTENDED;
     if (alt && !ctrl)
-        lp |= 1u << 29; // context code: Alt is down
+        flags |= KF_ALTDOWN; // context code
     if (up || event.repeat)
-        lp |= 1u << 30; // the key was down before this message
+        flags |= KF_REPEAT; // the key was down before this message
     if (up)
-        lp |= 1u << 31;
+        flags |= KF_UP;
+    DWORD lp = 1 | flags << 16;
     UINT message = sys ? (up ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (up ? WM_KEYUP : WM_KEYDOWN);
     return {message, k->vk, static_cast<LPARAM>(static_cast<int32_t>(lp))};
 }
@@ -155,8 +157,8 @@ int key_char(WPARAM vk, bool shift, bool ctrl) {
         return 0;
     if (vk >= '0' && vk <= '9')
         return shift ? ")!@#$%^&*("[vk - '0'] : static_cast<int>(vk);
-    if (vk >= 0x60 && vk <= 0x69)
-        return static_cast<int>('0' + vk - 0x60);
+    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9)
+        return static_cast<int>('0' + vk - VK_NUMPAD0);
     switch (vk) {
     case VK_ESCAPE:
         return 27;
@@ -168,23 +170,24 @@ int key_char(WPARAM vk, bool shift, bool ctrl) {
         return 9;
     case VK_SPACE:
         return ' ';
-    case 0x6A:
+    case VK_MULTIPLY:
         return '*';
-    case 0x6B:
+    case VK_ADD:
         return '+';
-    case 0x6D:
+    case VK_SUBTRACT:
         return '-';
-    case 0x6E:
+    case VK_DECIMAL:
         return '.';
-    case 0x6F:
+    case VK_DIVIDE:
         return '/';
     }
     static const struct {
         BYTE vk;
         char plain, shifted;
-    } oem[] = {{0xBA, ';', ':'},  {0xBB, '=', '+'}, {0xBC, ',', '<'}, {0xBD, '-', '_'},
-               {0xBE, '.', '>'},  {0xBF, '/', '?'}, {0xC0, '`', '~'}, {0xDB, '[', '{'},
-               {0xDC, '\\', '|'}, {0xDD, ']', '}'}, {0xDE, '\'', '"'}};
+    } oem[] = {{VK_OEM_1, ';', ':'},     {VK_OEM_PLUS, '=', '+'},   {VK_OEM_COMMA, ',', '<'},
+               {VK_OEM_MINUS, '-', '_'}, {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
+               {VK_OEM_3, '`', '~'},     {VK_OEM_4, '[', '{'},      {VK_OEM_5, '\\', '|'},
+               {VK_OEM_6, ']', '}'},     {VK_OEM_7, '\'', '"'}};
     for (const auto &o : oem)
         if (o.vk == vk)
             return shift ? o.shifted : o.plain;

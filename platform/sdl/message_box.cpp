@@ -1,6 +1,7 @@
 #include "platform/backend/choice.h"
 #include "platform/dialog/box.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/win32_names.h"
 #include "platform/text/cp1252.h"
 
 #include <cstdio>
@@ -20,16 +21,20 @@ struct ButtonSet {
 };
 
 const ButtonSet button_sets[] = {
-    {{{"_OK", IDOK}}, 1, IDOK},                                             // MB_OK
-    {{{"_OK", IDOK}, {"_Cancel", IDCANCEL}}, 2, IDCANCEL},                  // MB_OKCANCEL
-    {{{"_Abort", 3}, {"_Retry", 4}, {"_Ignore", 5}}, 3, 0},                 // MB_ABORTRETRYIGNORE
-    {{{"_Yes", IDYES}, {"_No", IDNO}, {"_Cancel", IDCANCEL}}, 3, IDCANCEL}, // MB_YESNOCANCEL
-    {{{"_Yes", IDYES}, {"_No", IDNO}}, 2, 0},                               // MB_YESNO
-    {{{"_Retry", 4}, {"_Cancel", IDCANCEL}}, 2, IDCANCEL},                  // MB_RETRYCANCEL
+    // MB_OK, MB_OKCANCEL
+    {{{"_OK", IDOK}}, 1, IDOK},
+    {{{"_OK", IDOK}, {"_Cancel", IDCANCEL}}, 2, IDCANCEL},
+    // MB_ABORTRETRYIGNORE
+    {{{"_Abort", IDABORT}, {"_Retry", IDRETRY}, {"_Ignore", IDIGNORE}}, 3, 0},
+    // MB_YESNOCANCEL, MB_YESNO
+    {{{"_Yes", IDYES}, {"_No", IDNO}, {"_Cancel", IDCANCEL}}, 3, IDCANCEL},
+    {{{"_Yes", IDYES}, {"_No", IDNO}}, 2, 0},
+    // MB_RETRYCANCEL
+    {{{"_Retry", IDRETRY}, {"_Cancel", IDCANCEL}}, 2, IDCANCEL},
 };
 
 dialog::BoxIcon icon_of(UINT type) {
-    switch (type & 0xF0) {
+    switch (type & MB_ICONMASK) {
     case MB_ICONHAND:
         return dialog::BoxIcon::error;
     case MB_ICONQUESTION:
@@ -51,7 +56,7 @@ dialog::BoxIcon icon_of(UINT type) {
 // answers.
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     (void)hWnd;
-    UINT kind = uType & 0x0F;
+    UINT kind = uType & MB_TYPEMASK;
     if (kind >= sizeof button_sets / sizeof button_sets[0])
         return 0;
     const ButtonSet &set = button_sets[kind];
