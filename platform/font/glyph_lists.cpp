@@ -87,6 +87,10 @@ bool compile_glyph(FT_Face face, DWORD code, GLuint list) {
                  static_cast<GLfloat>(static_cast<int>(bitmap.rows) - slot->bitmap_top), advance,
                  0.0f, bits.data());
     } else {
+        // MEND mesa-empty-bitmap-in-list
+        // library: Mesa 22.3, 25.0
+        // upstream: not reported
+        // goes when: every Mesa served compiles a 0x0 glBitmap with no bits into a list
         // Only the advance. Mesa refuses a 0x0 bitmap without bits inside a list (out of
         // memory, and the advance is lost); with a pointer it keeps the advance and, unlike a
         // blank 1x1 bitmap, costs no draw when the list runs.

@@ -1,7 +1,6 @@
 #include "platform/sdl/fault.h"
 #include "platform/sdl/layer.h"
-
-#include "platform/font/font_layer.h"
+#include "platform/sdl/native/native.h"
 
 using namespace zelmvik;
 
@@ -13,20 +12,12 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
         return FALSE;
     w->destroying = true;
     if (w->visible) {
-        SDL_HideWindow(w->sdl.get());
+        native::hide(*w);
         w->visible = false;
     }
     deactivate_window(hWnd);
     send_message(hWnd, WM_DESTROY, 0, 0);
     send_message(hWnd, WM_NCDESTROY, 0, 0);
-
-    Layer &l = layer();
-    if ((w = find_window(hWnd))) {
-        l.dcs.erase(w->hdc);
-        zelmvik_font_release_dc(w->hdc);
-    }
-    l.queue.forget_window(hWnd);
-    l.windows.erase(hWnd);
-    update_screensaver();
+    forget_window(hWnd);
     return TRUE;
 }

@@ -1,10 +1,19 @@
-// The objects our Windows-API layer shares between its calls: the class table, the window
-// table, the GL contexts and the message queue (the display modes keep theirs in
-// display_modes/). One thread owns all of it, as one thread owns a Windows message queue.
+// The objects the layer's Windows calls share: the class table, the window table with the
+// device contexts, the GL contexts, the thread's message queue and its activation, focus,
+// cursor count and key state. One thread owns all of it, as one thread owns a Windows message
+// queue.
+//
+// The rest of the layer's state stays beside the code that keeps it, each in a file of its
+// own room: the display mode switched to and the mode watchdog (display_modes/), the SDL
+// window kept for a Wayland keyboard's leave and the hidden OpenGL window (native/), the
+// warm-up's progress and the signals it holds back (warm_up.cpp), whether SDL's video and
+// GL library are up (video.cpp), the pixel format table (pixel_format.cpp), the fonts
+// (platform/font/).
 #pragma once
 
 #include "platform/dialog/waiting_work.h"
 #include "platform/pacing/pacer.h"
+#include "platform/pixel_format.h"
 #include "platform/win32.h"
 
 #include <SDL.h>
@@ -17,15 +26,11 @@
 
 namespace zelmvik {
 
-// SDL_DestroyWindow, and the X resources SDL leaves behind with it. A Wayland window that has
-// the keyboard is only hidden, and destroyed once the keyboard has left it.
-void destroy_sdl_window(SDL_Window *window);
-// Destroys a window kept for the keyboard's leave once it has come (or its time is up), or
-// `now`.
-void destroy_kept_window(bool now);
-
+namespace native {
+void destroy(SDL_Window *window);
+}
 struct SdlWindowDeleter {
-    void operator()(SDL_Window *w) const { destroy_sdl_window(w); }
+    void operator()(SDL_Window *w) const { native::destroy(w); }
 };
 using SdlWindowPtr = std::unique_ptr<SDL_Window, SdlWindowDeleter>;
 
@@ -39,12 +44,6 @@ struct WindowClass {
     std::string name; // wc.lpszClassName points into this
 };
 
-// A pixel format: the sizes of its buffers.
-struct PixelFormat {
-    int red, green, blue, alpha, depth, stencil;
-    bool double_buffer;
-};
-
 struct Window {
     HWND hwnd;
     HDC hdc;
@@ -53,9 +52,10 @@ struct Window {
     WNDPROC proc;
     DWORD style;
     DWORD ex_style;
-    std::string title; // UTF-8
-    int x, y;          // client area, screen coordinates
-    int width, height; // client area
+    std::string title;             // UTF-8
+    int x, y;                      // client area, screen coordinates
+    bool placed_by_system = false; // CW_USEDEFAULT: the window manager places it
+    int width, height;             // client area
     bool fullscreen;
     int pixel_format;          // 0 until SetPixelFormat
     PixelFormat actual_format; // what the window really has, from SetPixelFormat on
@@ -68,6 +68,7 @@ struct Window {
     bool refuses_screensaver = false;
     bool destroying = false;
     int reported_width = -1, reported_height = -1; // last WM_SIZE
+    // The SDL window behind it, made once, when it is first needed (native/native.h).
     SdlWindowPtr sdl;
 };
 
@@ -127,13 +128,25 @@ const WindowClass *find_class(LPCSTR name, HINSTANCE instance, std::string *key)
 Window *find_window(HWND hwnd);
 Window *window_of_dc(HDC hdc);
 Window *window_of_sdl_id(Uint32 id);
+// Drops a window from the tables and whatever refers to it (its device context, its fonts'
+// selection, its posted messages), its SDL window with it.
+void forget_window(HWND hwnd);
 
+// How a message reaches the window procedure: sent, synchronously, as Windows sends what a
+// call causes; or posted to the queue with the time given, as input and the window manager's
+// doings come.
+enum class Delivery { sent, posted };
+void deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, Delivery how, DWORD time = 0);
 // Calls the window procedure synchronously, as Windows does for the messages it sends.
 LRESULT send_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Creates the SDL window behind w from its fields; false (and w unchanged) on failure.
-bool create_sdl_window(Window &w, bool opengl);
-
+// WM_ACTIVATE for state (WA_ACTIVE, WA_INACTIVE) with the window's minimised flag, `other`
+// the window that loses or gains the activation in its place; the window's and the thread's
+// activation follow.
+void tell_activation(Window &w, WORD state, HWND other, Delivery how, DWORD time = 0);
+// WM_SIZE of kind (SIZE_RESTORED, ...) with the window's client size, which is noted as
+// reported.
+void tell_size(Window &w, WPARAM kind, Delivery how, DWORD time = 0);
 // Takes activation and focus away from the window, sending what Windows sends.
 void deactivate_window(HWND hwnd);
 

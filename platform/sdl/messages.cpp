@@ -1,5 +1,7 @@
 #include "platform/sdl/keys.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/native/native.h"
+#include "platform/sdl/win32_names.h"
 
 using namespace zelmvik;
 
@@ -53,15 +55,15 @@ static void system_command(HWND hWnd, WPARAM command) {
     Window *w = find_window(hWnd);
     if (!w)
         return;
-    switch (command & 0xFFF0) {
+    switch (command & 0xFFF0) { // the low four bits are Windows' own
     case SC_MINIMIZE:
-        SDL_MinimizeWindow(w->sdl.get());
+        native::minimise(*w);
         break;
     case SC_MAXIMIZE:
-        SDL_MaximizeWindow(w->sdl.get());
+        native::maximise(*w);
         break;
     case SC_RESTORE:
-        SDL_RestoreWindow(w->sdl.get());
+        native::restore(*w);
         break;
     case SC_CLOSE:
         send_message(hWnd, WM_CLOSE, 0, 0);
@@ -84,7 +86,7 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         system_command(hWnd, wParam);
         return 0;
     case WM_SYSKEYDOWN:
-        if (wParam == VK_F1 + 3 && (lParam & (1 << 29))) // Alt+F4
+        if (wParam == VK_F4 && (HIWORD(lParam) & KF_ALTDOWN))
             send_message(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         return 0;
     }

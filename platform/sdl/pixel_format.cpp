@@ -1,9 +1,7 @@
-#include "platform/report/report.h"
 #include "platform/sdl/fault.h"
 #include "platform/sdl/layer.h"
-#include "platform/x11/glx_visual.h"
-
-#include <SDL_syswm.h>
+#include "platform/sdl/native/native.h"
+#include "platform/sdl/win32_names.h"
 
 #include <cstring>
 
@@ -14,9 +12,6 @@ static const int colours[] = {16, 24, 32}; // 5/6/5, 8/8/8, 8/8/8 + 8 alpha
 static const int depths[] = {0, 16, 24, 32};
 static const int stencils[] = {0, 8};
 static const int format_count = 3 * 4 * 2 * 2;
-
-static const DWORD pfd_stereo = 0x00000002;
-static const DWORD pfd_draw_to_bitmap = 0x00000008;
 
 namespace zelmvik {
 
@@ -77,7 +72,7 @@ int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR *ppfd) {
     if (!ppfd || !window_of_dc(hdc))
         return 0;
     if (ppfd->iPixelType != PFD_TYPE_RGBA || !(ppfd->dwFlags & PFD_SUPPORT_OPENGL) ||
-        (ppfd->dwFlags & (pfd_stereo | pfd_draw_to_bitmap)))
+        (ppfd->dwFlags & (PFD_STEREO | PFD_DRAW_TO_BITMAP)))
         return 0; // no colour-index, GDI-only, stereo or bitmap formats here
     int colour = ppfd->cAlphaBits ? 2 : screen_colour();
     int depth = position(depths, 4, ppfd->cDepthBits);
@@ -86,34 +81,9 @@ int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR *ppfd) {
     return 1 + ((colour * 4 + depth) * 2 + stencil) * 2 + single;
 }
 
-// On X11 the window's visual is the one GLX config closest to the format, as Windows would
-// pick; GLX's own choice (which SDL would take) puts the deepest depth buffer first. What the
-// window really has is kept for DescribePixelFormat.
-static bool create_gl_window(zelmvik::Window &w, const PixelFormat &format) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    GlxFormat got{};
-    VisualID visual = 0;
-    if (SDL_GetWindowWMInfo(w.sdl.get(), &info) && info.subsystem == SDL_SYSWM_X11) {
-        Display *display = info.info.x11.display;
-        GlxFormat wanted = {format.red,   format.green,   format.blue,         format.alpha,
-                            format.depth, format.stencil, format.double_buffer};
-        visual = choose_glx_visual(display, DefaultScreen(display), wanted, &got);
-    }
-    std::string id = visual ? std::to_string(visual) : "";
-    SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, id.c_str());
-    apply_gl_attributes(format);
-    bool made = create_sdl_window(w, true);
-    SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, "");
-    if (made)
-        w.actual_format = visual ? PixelFormat{got.red,   got.green,   got.blue,         got.alpha,
-                                               got.depth, got.stencil, got.double_buffer}
-                                 : format;
-    return made;
-}
-
-// On X11 the visual is fixed when a window is created, so the SDL window behind the HWND is
-// made again as an OpenGL window (before it is shown, as the program does it).
+// The window's SDL window is made now, an OpenGL one with the visual for the format; one
+// made before (a window shown without a format) is made again, as X11 fixes a window's
+// visual when it is made.
 BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {
     if (injected_fault("SetPixelFormat"))
         return FALSE;
@@ -123,7 +93,7 @@ BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {
         return FALSE;
     if (w->pixel_format)
         return w->pixel_format == format; // a window's format is set once
-    if (!create_gl_window(*w, *f))
+    if (!native::make(*w, f))
         return FALSE;
     w->pixel_format = format;
     return TRUE;

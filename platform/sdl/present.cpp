@@ -1,8 +1,13 @@
 // Frames presented as Windows presents them by default. WGL's swap interval starts at 1, so a
 // program that sets none presents at most once per refresh of its display. Where the driver
-// can wait for the refresh (Wayland's EGL, GLX on most GPUs) it is asked to; where it cannot
-// (Mesa's software GLX refuses any swap interval), SwapBuffers waits for the window's next
-// refresh itself. Mesa's own vblank_mode=0, "never wait", lifts both.
+// can wait for the refresh (Wayland's EGL, GLX on most GPUs) it is asked to; where it cannot,
+// SwapBuffers waits for the window's next refresh itself. Mesa's own vblank_mode=0, "never
+// wait", lifts both.
+//
+// MEND mesa-software-glx-swap-interval
+// library: Mesa 22.3, 25.0, software GLX (llvmpipe on any X server)
+// upstream: none: a software GLX has no refresh to wait for, and refuses any swap interval
+// goes when: never, while the layer runs on Mesa's software GLX
 #include "platform/pacing/pacer.h"
 #include "platform/sdl/layer.h"
 
@@ -46,6 +51,11 @@ int refresh_rate(SDL_Window *window) {
 
 } // namespace
 
+// MEND sdl2-swap-interval-reset
+// library: SDL 2.26, 2.32 (SDL 3 keeps the interval: asking again changes nothing there)
+// upstream: not reported
+// goes when: the releases served have no classic SDL 2
+// SDL 2 resets the swap interval with every make-current, so it is asked for after each.
 void take_swap_interval(Window &w) {
     if (never_wait()) {
         SDL_GL_SetSwapInterval(0);

@@ -1,11 +1,8 @@
-#include "platform/sdl/display_modes/display_modes.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/native/native.h"
+#include "platform/sdl/win32_names.h"
 
 using namespace zelmvik;
-
-static WPARAM activate_wparam(WORD state, const Window &w) {
-    return static_cast<WPARAM>(state) | (static_cast<WPARAM>(w.minimised ? 1 : 0) << 16);
-}
 
 // Moves the activation to hwnd (or to nothing), telling both windows, as Windows sends it.
 static void activate(HWND hwnd) {
@@ -13,17 +10,10 @@ static void activate(HWND hwnd) {
     HWND old = l.active;
     if (old == hwnd)
         return;
-    l.active = hwnd;
-    if (Window *o = find_window(old)) {
-        o->activated = false;
-        send_message(old, WM_ACTIVATE, activate_wparam(WA_INACTIVE, *o),
-                     reinterpret_cast<LPARAM>(hwnd));
-    }
-    if (Window *w = find_window(hwnd)) {
-        w->activated = true;
-        send_message(hwnd, WM_ACTIVATE, activate_wparam(WA_ACTIVE, *w),
-                     reinterpret_cast<LPARAM>(old));
-    }
+    if (Window *o = find_window(old))
+        tell_activation(*o, WA_INACTIVE, hwnd, Delivery::sent);
+    if (Window *w = find_window(hwnd))
+        tell_activation(*w, WA_ACTIVE, old, Delivery::sent);
 }
 
 static HWND focus(HWND hwnd) {
@@ -36,7 +26,7 @@ static HWND focus(HWND hwnd) {
         send_message(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
     if (Window *w = find_window(hwnd)) {
         if (w->visible)
-            SDL_SetWindowInputFocus(w->sdl.get());
+            native::take_keyboard(*w);
         send_message(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
     }
     return old;
@@ -77,19 +67,15 @@ void deactivate_window(HWND hwnd) {
 
 static void show(HWND hwnd, bool activating) {
     Window *w = find_window(hwnd);
-    show_sdl_window(*w);
+    native::show(*w);
     w->visible = true;
     send_message(hwnd, WM_SHOWWINDOW, TRUE, 0);
     if (activating && find_window(hwnd)) {
         activate(hwnd);
         focus(hwnd);
     }
-    if ((w = find_window(hwnd))) {
-        w->reported_width = w->width;
-        w->reported_height = w->height;
-        send_message(hwnd, WM_SIZE, SIZE_RESTORED,
-                     static_cast<LPARAM>(w->width | (w->height << 16)));
-    }
+    if ((w = find_window(hwnd)))
+        tell_size(*w, SIZE_RESTORED, Delivery::sent);
     if (find_window(hwnd))
         ask_screensaver(hwnd);
 }
@@ -102,26 +88,26 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     switch (nCmdShow) {
     case SW_HIDE:
         if (w->visible) {
-            SDL_HideWindow(w->sdl.get());
+            native::hide(*w);
             w->visible = false;
             send_message(hWnd, WM_SHOWWINDOW, FALSE, 0);
             deactivate_window(hWnd);
             update_screensaver();
         }
         break;
-    case 2: // SW_SHOWMINIMIZED
+    case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
-    case 7: // SW_SHOWMINNOACTIVE
+    case SW_SHOWMINNOACTIVE:
         if (!w->visible)
             show(hWnd, false);
         if ((w = find_window(hWnd)))
-            SDL_MinimizeWindow(w->sdl.get());
+            native::minimise(*w);
         break;
     default:
         if (!w->visible)
-            show(hWnd, nCmdShow != 4 && nCmdShow != 8); // SW_SHOWNOACTIVATE, SW_SHOWNA
+            show(hWnd, nCmdShow != SW_SHOWNOACTIVATE && nCmdShow != SW_SHOWNA);
         else if (nCmdShow == SW_RESTORE && w->minimised)
-            SDL_RestoreWindow(w->sdl.get());
+            native::restore(*w);
         break;
     }
     return was_visible;
@@ -131,11 +117,15 @@ BOOL WINAPI SetForegroundWindow(HWND hWnd) {
     Window *w = find_window(hWnd);
     if (!w)
         return FALSE;
-    // A Wayland surface is mapped with its first frame; until then there is nothing to raise,
-    // and the compositor gives a newly mapped window the keyboard by its own rules. (sway 1.7
-    // even crashes on an activation request for a window it has not mapped.)
+    // MEND sway-activation-before-first-frame
+    // library: sway 1.7 (Wayland; Debian 12's), not tried without the mend on later ones
+    // upstream: not reported
+    // goes when: the releases served have only sways seen not to crash without it
+    // A Wayland surface is mapped with its first frame; until then there is nothing to
+    // raise, and the compositor gives a newly mapped window the keyboard by its own rules.
+    // sway 1.7 even crashes on an activation request for a window it has not mapped.
     if (w->visible && (w->presented || !on_wayland()))
-        SDL_RaiseWindow(w->sdl.get());
+        native::raise(*w);
     activate(hWnd);
     return TRUE;
 }

@@ -2,6 +2,7 @@
 #include "platform/report/report.h"
 #include "platform/sdl/display_modes/display_modes.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/native/native.h"
 #include "platform/x11/lost_display.h"
 
 #include <cstdlib>
@@ -20,7 +21,7 @@ static void shutdown() {
     l.current_context = nullptr;
     l.dcs.clear();
     l.windows.clear();
-    destroy_kept_window(true);
+    native::destroy_own_windows();
     forget_switched_mode();
     if (gl_library_held) {
         gl_library_held = false;
@@ -66,6 +67,10 @@ bool video() {
     }
     if (on_x11())
         end_process_on_lost_display();
+    // MEND sdl-gl-library-per-window
+    // library: SDL 2.26, 2.32; SDL 3.2 under sdl2-compat
+    // upstream: none: SDL documents that it unloads the library with the last OpenGL window
+    // goes when: never, while F1 rebuilds the only OpenGL window
     // Held for the whole process: SDL otherwise unloads the GL library with the last OpenGL
     // window and loads it again with the next, and every F1 rebuild would pay for that (on
     // X11 each load also leaves a colormap behind). Windows without GL still work without it.
@@ -74,6 +79,10 @@ bool video() {
     // extensions), so a run that fails before its first context has the driver pinned too.
     if (gl_library_held)
         keep_gl_driver_loaded();
+    // MEND llvmpipe-heap-top-trim
+    // library: Mesa 22.3, 25.0 (llvmpipe) with glibc 2.36, 2.41
+    // upstream: not reported
+    // goes when: llvmpipe keeps its frame's blocks, or glibc stops trimming them away
     // llvmpipe takes a couple of MiB in 64 KiB blocks for every frame and frees them at its
     // end. Where they lie at the top of the heap, glibc gives them back to the kernel and
     // gets them again, freshly zeroed, for the next frame: a quarter of a core at 60 frames

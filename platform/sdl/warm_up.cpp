@@ -1,4 +1,5 @@
 #include "platform/sdl/layer.h"
+#include "platform/sdl/native/native.h"
 
 #include "platform/dialog/waiting_work.h"
 #include "platform/font/font_layer.h"
@@ -37,17 +38,16 @@ void restore_signals() {
 }
 
 // The first GL context of a process loads Mesa's driver and starts its compiler; one made
-// and drawn into here, in a hidden window, leaves only what every new context costs.
+// and drawn into here, in the hidden window, leaves only what every new context costs.
 void probe_gl() {
     Layer &l = layer();
     if (!l.windows.empty() || !l.contexts.empty())
         return;
-    apply_gl_attributes(*pixel_format(1));
-    SdlWindowPtr window(SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN));
+    SDL_Window *window = native::hidden_gl_window();
     if (!window)
         return;
-    guard_compositor_connection(window.get());
-    SDL_GLContext context = SDL_GL_CreateContext(window.get());
+    apply_gl_attributes(*pixel_format(1));
+    SDL_GLContext context = SDL_GL_CreateContext(window);
     if (!context)
         return;
     keep_gl_driver_loaded();

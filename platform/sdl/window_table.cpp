@@ -1,3 +1,4 @@
+#include "platform/font/font_layer.h"
 #include "platform/sdl/layer.h"
 
 namespace zelmvik {
@@ -19,12 +20,15 @@ Window *window_of_sdl_id(Uint32 id) {
     return nullptr;
 }
 
-LRESULT send_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window *w = find_window(hwnd);
-    if (!w || !w->proc)
-        return 0;
-    // The procedure may destroy the window: nothing of w is used after this call.
-    return w->proc(hwnd, message, wParam, lParam);
+void forget_window(HWND hwnd) {
+    Layer &l = layer();
+    if (Window *w = find_window(hwnd)) {
+        l.dcs.erase(w->hdc);
+        zelmvik_font_release_dc(w->hdc);
+    }
+    l.queue.forget_window(hwnd);
+    l.windows.erase(hwnd);
+    update_screensaver();
 }
 
 } // namespace zelmvik

@@ -18,6 +18,12 @@ void end_process_on_lost_wayland_display() {
     end_process("lost the connection to the Wayland display");
 }
 
+// MEND sdl-wayland-spins-on-lost-compositor
+// library: SDL 2.26 (Wayland: its wait for a new window's first configure)
+// upstream: not reported
+// goes when: the releases served have no SDL that waits for the compositor in a loop
+// A library that waits for an event from the compositor in a loop would spin for ever once the
+// compositor is gone; the hang-up is watched on the side instead, and ends the process.
 void end_process_when_compositor_hangs_up(wl_display *display) {
     static wl_display *watched = nullptr;
     if (!display || display == watched)

@@ -28,7 +28,7 @@ struct Reader {
 };
 
 struct Candidate {
-    GlxFormat format;
+    PixelFormat format;
     VisualID visual;
     bool slow, multisampled;
 };
@@ -43,8 +43,8 @@ Candidate read(const Reader &r, GLXFBConfig c, int depth) {
 }
 
 // Smaller is closer, among configs of one depth buffer size.
-auto distance(const Candidate &c, const GlxFormat &wanted) {
-    const GlxFormat &f = c.format;
+auto distance(const Candidate &c, const PixelFormat &wanted) {
+    const PixelFormat &f = c.format;
     bool exact_colour = f.red == wanted.red && f.green == wanted.green && f.blue == wanted.blue;
     return std::make_tuple(c.multisampled, c.slow, !exact_colour, f.red + f.green + f.blue,
                            f.stencil, f.alpha);
@@ -53,17 +53,17 @@ auto distance(const Candidate &c, const GlxFormat &wanted) {
 // A choice made once per display and format: a window made again (F1) takes the same.
 struct Chosen {
     Display *display;
-    GlxFormat wanted, got;
+    PixelFormat wanted, got;
     VisualID visual;
 };
 std::vector<Chosen> chosen;
 
-bool same(const GlxFormat &a, const GlxFormat &b) {
+bool same(const PixelFormat &a, const PixelFormat &b) {
     return std::tie(a.red, a.green, a.blue, a.alpha, a.depth, a.stencil, a.double_buffer) ==
            std::tie(b.red, b.green, b.blue, b.alpha, b.depth, b.stencil, b.double_buffer);
 }
 
-VisualID choose(Display *display, int screen, const GlxFormat &wanted, GlxFormat *got) {
+VisualID choose(Display *display, int screen, const PixelFormat &wanted, PixelFormat *got) {
     // What must hold; sizes are minimums to GLX.
     const int must[] = {GLX_DRAWABLE_TYPE,
                         GLX_WINDOW_BIT,
@@ -125,14 +125,15 @@ VisualID choose(Display *display, int screen, const GlxFormat &wanted, GlxFormat
 
 } // namespace
 
-VisualID choose_glx_visual(Display *display, int screen, const GlxFormat &wanted, GlxFormat *got) {
+VisualID choose_glx_visual(Display *display, int screen, const PixelFormat &wanted,
+                           PixelFormat *got) {
     for (const Chosen &c : chosen) {
         if (c.display == display && same(c.wanted, wanted)) {
             *got = c.got;
             return c.visual;
         }
     }
-    GlxFormat found{};
+    PixelFormat found{};
     VisualID visual = choose(display, screen, wanted, &found);
     if (visual) {
         chosen.push_back({display, wanted, found, visual});

@@ -1,5 +1,10 @@
 // A keysym lookup that a layout index out of range cannot crash.
 //
+// MEND sdl2-xkb-layout-out-of-range
+// library: SDL 2.26.5, 2.32.4 (Wayland); not SDL 3.2.10 under sdl2-compat
+// upstream: not reported
+// goes when: the releases served have no classic SDL 2 (sdl2-compat is libSDL2 from Debian
+//   testing on)
 // SDL 2 (2.26.5, Debian 12's, and 2.32.4, Debian 13's) looks the keys of a virtual keyboard
 // up by its current layout, which is XKB_LAYOUT_INVALID until the compositor's first
 // modifiers event. A window that gets the keyboard while a key is held (F1 across the rebuild of

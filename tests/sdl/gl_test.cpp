@@ -112,6 +112,28 @@ TEST(Gl, PixelFormatRules) {
     EXPECT_TRUE(wglMakeCurrent(NULL, NULL)) << "nothing current is fine";
 }
 
+// Each window is one SDL window, made when its pixel format is set; a window shown before has
+// a plain one, made again as an OpenGL one, shown as it was.
+TEST(Gl, OneSdlWindowForEachWindow) {
+    TestClass cls;
+    PIXELFORMATDESCRIPTOR pfd = program_pfd();
+    TestWindow first(cls);
+    EXPECT_EQ(first.sdl(), nullptr);
+    ASSERT_TRUE(SetPixelFormat(first.dc(), ChoosePixelFormat(first.dc(), &pfd), &pfd));
+    SDL_Window *made = first.sdl();
+    EXPECT_TRUE(SDL_GetWindowFlags(made) & SDL_WINDOW_OPENGL);
+    ShowWindow(first.hwnd(), SW_SHOW);
+    EXPECT_EQ(first.sdl(), made) << "showing makes no other";
+
+    TestWindow shown(cls);
+    ShowWindow(shown.hwnd(), SW_SHOW);
+    ASSERT_NE(shown.sdl(), nullptr);
+    EXPECT_FALSE(SDL_GetWindowFlags(shown.sdl()) & SDL_WINDOW_OPENGL);
+    ASSERT_TRUE(SetPixelFormat(shown.dc(), ChoosePixelFormat(shown.dc(), &pfd), &pfd));
+    EXPECT_TRUE(SDL_GetWindowFlags(shown.sdl()) & SDL_WINDOW_OPENGL);
+    EXPECT_TRUE(SDL_GetWindowFlags(shown.sdl()) & SDL_WINDOW_SHOWN);
+}
+
 TEST(Gl, DeletingTheCurrentContextMakesItNonCurrent) {
     TestClass cls;
     TestWindow window(cls);
@@ -185,9 +207,10 @@ TEST(DisplayMode, PopupCoveringTheSwitchedModeIsFullscreenUntilRestored) {
     HDC dc = GetDC(full.hwnd());
     PIXELFORMATDESCRIPTOR pfd = program_pfd();
     ASSERT_TRUE(SetPixelFormat(dc, ChoosePixelFormat(dc, &pfd), &pfd));
+    EXPECT_TRUE(SDL_GetWindowFlags(full.sdl()) & SDL_WINDOW_FULLSCREEN) << "made fullscreen";
     ShowWindow(full.hwnd(), SW_SHOW);
-    EXPECT_TRUE(SDL_GetWindowFlags(full.sdl()) & SDL_WINDOW_FULLSCREEN)
-        << "kept when the window is made again for its pixel format";
+    ShowWindow(small.hwnd(), SW_SHOW);
+    EXPECT_TRUE(SDL_GetWindowFlags(full.sdl()) & SDL_WINDOW_FULLSCREEN);
     EXPECT_FALSE(SDL_GetWindowFlags(small.sdl()) & SDL_WINDOW_FULLSCREEN);
 
     EXPECT_EQ(ChangeDisplaySettingsA(NULL, 0), DISP_CHANGE_SUCCESSFUL);

@@ -89,7 +89,7 @@ TEST(Windows, SentMessagesReachTheProcedureInOrder) {
     TestWindow window(cls);
     ASSERT_NE(window.hwnd(), nullptr);
     EXPECT_EQ(names(received()), (std::vector<UINT>{WM_NCCREATE, WM_CREATE}));
-    EXPECT_FALSE(SDL_GetWindowFlags(window.sdl()) & SDL_WINDOW_SHOWN) << "created hidden";
+    EXPECT_EQ(window.sdl(), nullptr) << "no SDL window until it is shown or given a pixel format";
 
     received().clear();
     ShowWindow(window.hwnd(), SW_SHOW);
@@ -190,6 +190,7 @@ TEST(Windows, WindowedRequestGetsExactlyTheClientArea) {
     EXPECT_EQ(x_geometry(window.sdl()), std::make_pair(640, 480));
 
     TestWindow bare(cls, WS_POPUP);
+    ShowWindow(bare.hwnd(), SW_SHOW);
     EXPECT_TRUE(SDL_GetWindowFlags(bare.sdl()) & SDL_WINDOW_BORDERLESS);
 }
 
@@ -198,6 +199,7 @@ TEST(Windows, TitleIsConvertedFromCodePage1252) {
     HWND w = CreateWindowExA(0, cls.name(), "Zelmvik til qor! \xE5\xF8\xE6", WS_POPUP, 0, 0, 10, 10,
                              NULL, NULL, GetModuleHandleA(NULL), NULL);
     ASSERT_NE(w, nullptr);
+    ShowWindow(w, SW_SHOW);
     SDL_Window *sdl = zelmvik::find_window(w)->sdl.get();
     EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Zelmvik til qor! \u00e5\u00f8\u00e6");
     DestroyWindow(w);

@@ -22,11 +22,6 @@ void fit_to_switched_mode(Window &w);
 // close, gets that very mode, as SDL 2 does.
 void give_switched_mode(SDL_Window *window);
 
-// SDL_ShowWindow, and SDL_SetWindowFullscreen's result: for SDL 3 on an X server with no
-// window manager, the window manager's answer is given in its place.
-void show_sdl_window(Window &w);
-int set_sdl_fullscreen(SDL_Window *window, bool fullscreen);
-
 // The process is ending; SDL puts the desktop's mode back as it quits.
 void forget_switched_mode();
 

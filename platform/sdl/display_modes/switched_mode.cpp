@@ -1,5 +1,6 @@
 #include "platform/report/report.h"
 #include "platform/sdl/display_modes/display_modes.h"
+#include "platform/sdl/native/native.h"
 
 namespace zelmvik {
 
@@ -35,13 +36,7 @@ void fit_to_switched_mode(Window &w) {
     if (wanted == w.fullscreen)
         return;
     w.fullscreen = wanted;
-    if (!w.sdl)
-        return;
-    if (wanted)
-        give_switched_mode(w.sdl.get());
-    if (set_sdl_fullscreen(w.sdl.get(), wanted) != 0)
-        report("SDL cannot take a window %s fullscreen: %s", wanted ? "to" : "out of",
-               SDL_GetError());
+    native::set_fullscreen(w, wanted);
 }
 
 void switch_display_mode(const SDL_DisplayMode &mode) {

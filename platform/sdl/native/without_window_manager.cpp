@@ -1,23 +1,25 @@
-#include "platform/sdl/display_modes/display_modes.h"
+#include "platform/sdl/native/without_window_manager.h"
+#include "platform/sdl/native/native.h"
+#include "platform/sdl/native/x11_window.h"
 #include "platform/x11/ignored_errors.h"
 
-#include <SDL_syswm.h>
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #include <dlfcn.h>
 
 #include <string>
 
-// SDL 3 under sdl2-compat, up to its fix of September 2026 (libsdl-org/SDL#16342; Debian 13
-// has 3.2.10), makes an X11 window fullscreen only by asking the window manager, and then
-// waits for its answer: while the window is shown, up to the display mode's deadline of a
-// few seconds, after which SDL takes the mode back. With no window manager, as on a bare X
-// server, nobody answers: the window stays black for seconds and the display loses the
-// program's mode. SDL 2 (2.26, 2.32) makes the window fullscreen itself there, and so does the
-// fixed SDL 3, by writing the window's state as a window manager would. The layer writes it
-// for the SDL 3 that does not; for one that does, it writes what SDL wrote already. SDL 2 is
-// left alone.
-namespace zelmvik {
+// MEND sdl3-x11-no-window-manager
+// library: SDL 3.2 under sdl2-compat (X11 with no window manager; Debian 13 has 3.2.10)
+// upstream: libsdl-org/SDL#16342, fixed in September 2026
+// goes when: every SDL 3 the layer runs on has that fix
+// SDL 3 makes an X11 window fullscreen only by asking the window manager, and then waits for
+// its answer: while the window is shown, up to the display mode's deadline of a few seconds,
+// after which SDL takes the mode back. With no window manager, as on a bare X server, nobody
+// answers: the window stays black for seconds and the display loses the program's mode.
+// SDL 2 (2.26, 2.32) makes the window fullscreen itself there, and so does the fixed SDL 3,
+// by writing the window's state as a window manager would. The layer writes it for the SDL 3
+// that does not; for one that does, it writes what SDL wrote already. SDL 2 is left alone.
+namespace zelmvik::native {
 
 namespace {
 
@@ -57,21 +59,12 @@ bool has_window_manager(Display *display) {
     return supporting_window(display, named, check) == named;
 }
 
-struct X11Window {
-    Display *display = nullptr;
-    ::Window window = None;
-};
-
 // The window's X11 side where SDL 3 waits for a window manager there is not.
 X11Window unanswered(SDL_Window *window) {
-    if (!on_sdl3() || !on_x11())
+    if (!on_sdl3())
         return {};
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11 ||
-        has_window_manager(info.info.x11.display))
-        return {};
-    return {info.info.x11.display, info.info.x11.window};
+    X11Window x = x11_window(window);
+    return x.display && !has_window_manager(x.display) ? x : X11Window{};
 }
 
 const char sync_hint[] = "SDL_VIDEO_SYNC_WINDOW_OPERATIONS";
@@ -111,15 +104,11 @@ template <typename Call> void without_wait(SDL_Window *window, bool fullscreen, 
 
 } // namespace
 
-void show_sdl_window(Window &w) {
-    SDL_Window *window = w.sdl.get();
-    if (w.fullscreen)
-        without_wait(window, true, [window] { SDL_ShowWindow(window); });
-    else
-        SDL_ShowWindow(window);
+void show_fullscreen(SDL_Window *window) {
+    without_wait(window, true, [window] { SDL_ShowWindow(window); });
 }
 
-int set_sdl_fullscreen(SDL_Window *window, bool fullscreen) {
+int set_fullscreen_state(SDL_Window *window, bool fullscreen) {
     int result = 0;
     without_wait(window, fullscreen, [&] {
         result = SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN : 0);
@@ -127,4 +116,4 @@ int set_sdl_fullscreen(SDL_Window *window, bool fullscreen) {
     return result;
 }
 
-} // namespace zelmvik
+} // namespace zelmvik::native
