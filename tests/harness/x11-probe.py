@@ -11,6 +11,8 @@ libXfixes, libXRes) by ctypes: nothing beyond the standard library and the X cli
   x11-probe.py key NAME down|up  the key that carries the keysym NAME (F1, Escape, Return, n)
                                  goes down or up through XTEST, as on a keyboard: that one
                                  key, with no modifier the keysym might be found under
+  x11-probe.py keyboard          the same for each line "NAME down|up" on standard input,
+                                 answering "done" (or "failed") for each
 WINDOW and XID are decimal or 0x hex. Exit status 2: the server could not be asked."""
 import ctypes
 import ctypes.util
@@ -117,9 +119,17 @@ def key(display, name, direction):
     return 0
 
 
+def keyboard(display):
+    for line in sys.stdin:
+        words = line.split()
+        ok = len(words) == 2 and key(display, *words) == 0
+        print("done" if ok else "failed", flush=True)
+    return 0
+
+
 def main():
     verbs = {"close": (close, 1), "cursor": (cursor, 0), "resources": (resources, 1),
-             "key": (key, 2)}
+             "key": (key, 2), "keyboard": (keyboard, 0)}
     if len(sys.argv) < 2 or sys.argv[1] not in verbs or len(sys.argv) != 2 + verbs[sys.argv[1]][1]:
         sys.exit(__doc__)
     display = x.XOpenDisplay(None)
@@ -127,7 +137,7 @@ def main():
         print("x11-probe.py: cannot open the display", file=sys.stderr)
         return 2
     verb, _ = verbs[sys.argv[1]]
-    args = sys.argv[2:] if verb is key else [int(a, 0) for a in sys.argv[2:]]
+    args = sys.argv[2:] if verb in (key, keyboard) else [int(a, 0) for a in sys.argv[2:]]
     status = verb(display, *args)
     x.XCloseDisplay.argtypes = [P]
     x.XCloseDisplay(display)

@@ -87,9 +87,19 @@ type_key() {
 }
 # The key that carries a keysym goes down or up, as a finger moves it: through XTEST, that key
 # alone (xdotool would add a modifier where the keymap lists the keysym again under one, and
-# XKB's maps list F1 under Ctrl+Alt too).
-key_down() { python3 "$harness/x11-probe.py" key "$(keysym "$1")" down; }
-key_up() { python3 "$harness/x11-probe.py" key "$(keysym "$1")" up; }
+# XKB's maps list F1 under Ctrl+Alt too). One keyboard for the session, started with its first
+# key.
+key_down() { press_key "$(keysym "$1")" down; }
+key_up() { press_key "$(keysym "$1")" up; }
+press_key() {
+    if [ -z "${XKEYS_PID:-}" ]; then
+        coproc XKEYS { exec python3 "$harness/x11-probe.py" keyboard; }
+        helpers+=("$XKEYS_PID")
+    fi
+    local answer
+    echo "$1 $2" >&"${XKEYS[1]}"
+    read -r -t 10 answer <&"${XKEYS[0]}" && [ "$answer" = done ] || fail "the keyboard did not press $1 $2"
+}
 keysym() {
     case $1 in
     alt) echo Alt_L ;;
