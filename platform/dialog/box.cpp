@@ -64,6 +64,23 @@ gboolean key_released(GtkWidget *dialog, GdkEventKey *event, gpointer data) {
     return TRUE;
 }
 
+// Windows centres a box that has no owner on the primary monitor; GTK would centre it on the
+// monitor the pointer is on. (A Wayland compositor places it by its own rules.)
+void centre_on_primary(GtkWindow *window) {
+    GdkDisplay *display = gdk_display_get_default();
+    GdkMonitor *primary = gdk_display_get_primary_monitor(display);
+    if (!primary)
+        primary = gdk_display_get_monitor(display, 0);
+    if (!primary)
+        return;
+    GdkRectangle area;
+    gdk_monitor_get_geometry(primary, &area);
+    GtkRequisition size;
+    gtk_widget_get_preferred_size(GTK_WIDGET(window), nullptr, &size);
+    gtk_window_move(window, area.x + (area.width - size.width) / 2,
+                    area.y + (area.height - size.height) / 2);
+}
+
 // Without a window manager nothing gives a new window the keyboard: the box takes it itself.
 // With the current time, not the time of the process's last input, which the server refuses
 // once another window has taken the focus since. A box is answered from the keyboard, so
@@ -79,7 +96,6 @@ GtkWidget *make_dialog(const Box &box, PendingKey *pending) {
                                                GTK_BUTTONS_NONE, "%s", box.text.c_str());
     GtkWindow *window = GTK_WINDOW(dialog);
     gtk_window_set_title(window, box.caption.c_str());
-    gtk_window_set_position(window, GTK_WIN_POS_CENTER);
     gtk_window_set_keep_above(window, TRUE);
     gtk_window_set_resizable(window, FALSE);
     gtk_window_set_deletable(window, box.escape != 0);
@@ -100,6 +116,7 @@ GtkWidget *make_dialog(const Box &box, PendingKey *pending) {
             gtk_widget_grab_focus(button);
     }
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), box.buttons[0].answer);
+    centre_on_primary(window);
     g_signal_connect(dialog, "key-press-event", G_CALLBACK(key_pressed), pending);
     g_signal_connect(dialog, "key-release-event", G_CALLBACK(key_released), pending);
     g_signal_connect(dialog, "map-event", G_CALLBACK(mapped), nullptr);

@@ -35,10 +35,12 @@ static void window_event(const SDL_WindowEvent &e) {
         if (!w->minimised && (w->width != w->reported_width || w->height != w->reported_height))
             tell_size(*w, SIZE_RESTORED, Delivery::posted, e.timestamp);
         break;
-    case SDL_WINDOWEVENT_MOVED:
-        w->x = e.data1;
-        w->y = e.data2;
+    case SDL_WINDOWEVENT_MOVED: {
+        POINT at = from_sdl_position(e.data1, e.data2);
+        w->x = at.x;
+        w->y = at.y;
         break;
+    }
     case SDL_WINDOWEVENT_FOCUS_GAINED:
         l.focus = w->hwnd;
         if (!w->activated)

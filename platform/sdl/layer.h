@@ -114,6 +114,14 @@ Layer &layer();
 
 // Starts SDL's video subsystem on first need; false when no display can be opened.
 bool video();
+// Whether SDL 3 runs under SDL 2's API (sdl2-compat), rather than a classic SDL 2.
+bool sdl3_underneath();
+
+// The primary monitor, as SDL counts displays; screen positions from Windows' (counted from
+// the primary's corner) to SDL's (counted from the desktop's) and back (primary_display.cpp).
+int primary_display();
+SDL_Point to_sdl_position(int x, int y);
+POINT from_sdl_position(int x, int y);
 // Which of SDL's drivers the windows are on (neither before video() has started one).
 bool on_x11();
 bool on_wayland();

@@ -59,7 +59,8 @@ static int position(const int *values, int n, int wanted) {
 // The screen's own colour: a window's pixels are stored as the screen stores them.
 static int screen_colour() {
     SDL_DisplayMode desktop;
-    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && SDL_BITSPERPIXEL(desktop.format) <= 16)
+    if (SDL_GetDesktopDisplayMode(primary_display(), &desktop) == 0 &&
+        SDL_BITSPERPIXEL(desktop.format) <= 16)
         return 0;
     return 1;
 }

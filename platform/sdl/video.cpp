@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
 #include <malloc.h>
 
 namespace zelmvik {
@@ -43,6 +44,16 @@ bool on_wayland() {
     return driver_is("wayland");
 }
 
+bool sdl3_underneath() {
+    static const bool loaded = [] {
+        void *sdl3 = dlopen("libSDL3.so.0", RTLD_LAZY | RTLD_NOLOAD);
+        if (sdl3)
+            dlclose(sdl3);
+        return sdl3 != nullptr;
+    }();
+    return loaded;
+}
+
 bool video() {
     if (SDL_WasInit(SDL_INIT_VIDEO))
         return true;
@@ -60,6 +71,11 @@ bool video() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // The screen saver runs unless a shown window refuses it (update_screensaver).
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // On Wayland a display mode is SDL's scaling of the window's picture to the output: in its
+    // own proportion, with black bars where the output is wider or taller, as a mode of
+    // another shape shows on Windows' default GPU scaling. SDL 3 (under sdl2-compat) knows the
+    // hint (SDL_VIDEO_WAYLAND_MODE_SCALING); a user's own setting of it stands.
+    SDL_SetHintWithPriority("SDL_VIDEO_WAYLAND_MODE_SCALING", "aspect", SDL_HINT_DEFAULT);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         unavailable = true;
         report("SDL cannot start its video: %s", SDL_GetError());

@@ -22,14 +22,23 @@ void fit_to_switched_mode(Window &w);
 // close, gets that very mode, as SDL 2 does.
 void give_switched_mode(SDL_Window *window);
 
+// The window shows the switched mode, fullscreen: the watchdog is told what SDL really set,
+// on which output.
+void switched_mode_shown(SDL_Window *window);
+
 // The process is ending; SDL puts the desktop's mode back as it quits.
 void forget_switched_mode();
 
-// Within this room: ChangeDisplaySettingsA's two halves, and what the watchdog is told.
+// Within this room: ChangeDisplaySettingsA's two halves, and what the watchdog is told: the
+// mode of the output at (x, y) of the screen. It is started on the first switch (saying on
+// standard error when it cannot).
 void switch_display_mode(const SDL_DisplayMode &mode);
 void restore_display_mode();
-// Starts the watchdog on the first switch (saying on standard error when it cannot).
-void tell_mode_watchdog_switched(int width, int height);
+void tell_mode_watchdog_switched(int x, int y, int width, int height);
 void tell_mode_watchdog_restored();
+// The X screen's configuration, noted before a switch and put back should SDL leave it
+// otherwise as the desktop's mode comes back (desktop_config.cpp).
+void note_desktop_config();
+void put_back_desktop_config();
 
 } // namespace zelmvik

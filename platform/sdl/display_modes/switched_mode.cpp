@@ -39,8 +39,14 @@ void fit_to_switched_mode(Window &w) {
     native::set_fullscreen(w, wanted);
 }
 
+// Told before the mode changes, so that the watchdog notes the desktop's configuration first,
+// and again once the window shows the mode (switched_mode_shown).
 void switch_display_mode(const SDL_DisplayMode &mode) {
-    tell_mode_watchdog_switched(mode.w, mode.h);
+    if (!switched.active)
+        note_desktop_config();
+    SDL_Rect primary{};
+    SDL_GetDisplayBounds(primary_display(), &primary);
+    tell_mode_watchdog_switched(primary.x, primary.y, mode.w, mode.h);
     switched.active = true;
     switched.mode = mode;
     fit_every_window();
@@ -51,7 +57,18 @@ void restore_display_mode() {
         return;
     switched.active = false;
     fit_every_window();
+    put_back_desktop_config();
     tell_mode_watchdog_restored();
+}
+
+void switched_mode_shown(SDL_Window *window) {
+    const int display = SDL_GetWindowDisplayIndex(window);
+    SDL_Rect bounds;
+    SDL_DisplayMode shown;
+    if (!switched.active || display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0 ||
+        SDL_GetCurrentDisplayMode(display, &shown) != 0)
+        return;
+    tell_mode_watchdog_switched(bounds.x, bounds.y, shown.w, shown.h);
 }
 
 void forget_switched_mode() {

@@ -126,7 +126,7 @@ void say(const std::string &line) {
 
 } // namespace
 
-void tell_mode_watchdog_switched(int width, int height) {
+void tell_mode_watchdog_switched(int x, int y, int width, int height) {
     // On Wayland a mode is SDL's scaling of our own surface: the output's real mode is never
     // touched, and a process that dies leaves nothing to put back.
     if (!on_x11())
@@ -140,7 +140,7 @@ void tell_mode_watchdog_switched(int width, int height) {
                    "%s cannot watch it: %s",
                    watchdog_name, why.c_str());
     }
-    say(mode_watchdog::switched(width, height));
+    say(mode_watchdog::switched({x, y, width, height}));
 }
 
 void tell_mode_watchdog_restored() {

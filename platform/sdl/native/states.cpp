@@ -10,10 +10,12 @@ namespace zelmvik::native {
 void show(Window &w) {
     if (!w.sdl && !make(w, nullptr))
         return;
-    if (w.fullscreen)
+    if (w.fullscreen) {
         show_fullscreen(w.sdl.get());
-    else
+        switched_mode_shown(w.sdl.get());
+    } else {
         SDL_ShowWindow(w.sdl.get());
+    }
 }
 
 void hide(Window &w) {
@@ -31,6 +33,8 @@ bool set_fullscreen(Window &w, bool fullscreen) {
                SDL_GetError());
         return false;
     }
+    if (fullscreen && w.visible)
+        switched_mode_shown(w.sdl.get());
     return true;
 }
 

@@ -113,10 +113,11 @@ bool make(Window &w, const PixelFormat *format) {
     if (format)
         apply_gl_attributes(*format);
     SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, visual.c_str());
-    int x = w.placed_by_system ? SDL_WINDOWPOS_UNDEFINED : w.x;
-    int y = w.placed_by_system ? SDL_WINDOWPOS_UNDEFINED : w.y;
-    SDL_Window *sdl =
-        SDL_CreateWindow(w.title.c_str(), x, y, w.width, w.height, flags_of(w, format != nullptr));
+    SDL_Point at = to_sdl_position(w.x, w.y);
+    if (w.placed_by_system)
+        at.x = at.y = SDL_WINDOWPOS_UNDEFINED;
+    SDL_Window *sdl = SDL_CreateWindow(w.title.c_str(), at.x, at.y, w.width, w.height,
+                                       flags_of(w, format != nullptr));
     SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, "");
     if (!sdl) {
         report("SDL cannot make %s window: %s", format ? "an OpenGL" : "a", SDL_GetError());

@@ -4,7 +4,6 @@
 #include "platform/x11/ignored_errors.h"
 
 #include <X11/Xatom.h>
-#include <dlfcn.h>
 
 #include <string>
 
@@ -22,16 +21,6 @@
 namespace zelmvik::native {
 
 namespace {
-
-bool on_sdl3() {
-    static const bool loaded = [] {
-        void *sdl3 = dlopen("libSDL3.so.0", RTLD_LAZY | RTLD_NOLOAD);
-        if (sdl3)
-            dlclose(sdl3);
-        return sdl3 != nullptr;
-    }();
-    return loaded;
-}
 
 // The window a window manager names on the root as its own, and on itself.
 ::Window supporting_window(Display *display, ::Window of, Atom check) {
@@ -61,7 +50,7 @@ bool has_window_manager(Display *display) {
 
 // The window's X11 side where SDL 3 waits for a window manager there is not.
 X11Window unanswered(SDL_Window *window) {
-    if (!on_sdl3())
+    if (!sdl3_underneath())
         return {};
     X11Window x = x11_window(window);
     return x.display && !has_window_manager(x.display) ? x : X11Window{};

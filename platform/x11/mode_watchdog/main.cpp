@@ -3,7 +3,7 @@
 // CDS_FULLSCREEN. The program starts it before its first switch, with one end of a socket as
 // standard input; what they say over it is in protocol.h.
 #include "platform/x11/mode_watchdog/protocol.h"
-#include "platform/x11/mode_watchdog/screen_config.h"
+#include "platform/x11/screen_config.h"
 
 #include <cerrno>
 #include <csignal>
@@ -51,8 +51,8 @@ int main() {
     if (!say(mode_watchdog::ready))
         return 1;
 
-    // The mode last switched to; 0 x 0 while the desktop's own is shown.
-    int width = 0, height = 0;
+    // The output and mode last switched to; 0 x 0 while the desktop's own is shown.
+    mode_watchdog::Switched last;
     std::string pending;
     char buffer[256];
     for (;;) {
@@ -64,18 +64,17 @@ int main() {
         pending.append(buffer, static_cast<size_t>(n));
         size_t end;
         while ((end = pending.find('\n')) != std::string::npos) {
-            int w, h;
-            if (mode_watchdog::read_program_line(pending.substr(0, end), &w, &h)) {
-                width = w;
-                height = h;
-            }
+            mode_watchdog::Switched line;
+            if (mode_watchdog::read_program_line(pending.substr(0, end), &line))
+                last = line;
             pending.erase(0, end + 1);
         }
     }
 
     // A mode someone else set since is theirs to keep.
     ScreenConfig now;
-    if (width > 0 && read_screen_config(display, &now) && shows_size(now, width, height))
+    if (last.width > 0 && read_screen_config(display, &now) &&
+        shows_mode_at(now, last.x, last.y, last.width, last.height))
         restore_screen_config(display, original);
     XCloseDisplay(display);
     return 0;

@@ -1,4 +1,4 @@
-#include "platform/x11/mode_watchdog/screen_config.h"
+#include "platform/x11/screen_config.h"
 
 #include <algorithm>
 #include <memory>
@@ -45,12 +45,22 @@ bool read_screen_config(Display *display, ScreenConfig *config) {
             {res->crtcs[i], info->mode, info->x, info->y, info->width, info->height, info->rotation,
              std::vector<RROutput>(info->outputs, info->outputs + info->noutput)});
     }
+    config->primary = XRRGetOutputPrimary(display, DefaultRootWindow(display));
     return true;
 }
 
-bool shows_size(const ScreenConfig &config, int width, int height) {
+bool same_screen_config(const ScreenConfig &a, const ScreenConfig &b) {
+    auto same_crtc = [](const CrtcConfig &c, const CrtcConfig &d) {
+        return c.crtc == d.crtc && c.mode == d.mode && c.x == d.x && c.y == d.y &&
+               c.rotation == d.rotation && c.outputs == d.outputs;
+    };
+    return a.width == b.width && a.height == b.height && a.primary == b.primary &&
+           std::equal(a.crtcs.begin(), a.crtcs.end(), b.crtcs.begin(), b.crtcs.end(), same_crtc);
+}
+
+bool shows_mode_at(const ScreenConfig &config, int x, int y, int width, int height) {
     return std::any_of(config.crtcs.begin(), config.crtcs.end(), [&](const CrtcConfig &c) {
-        return c.mode != None && static_cast<int>(c.width) == width &&
+        return c.mode != None && c.x == x && c.y == y && static_cast<int>(c.width) == width &&
                static_cast<int>(c.height) == height;
     });
 }
@@ -74,6 +84,7 @@ void restore_screen_config(Display *display, const ScreenConfig &config) {
         }
     }
     XRRSetScreenSize(display, root, config.width, config.height, config.mm_width, config.mm_height);
+    XRRSetOutputPrimary(display, root, config.primary);
     XUngrabServer(display);
     XSync(display, False);
 }
