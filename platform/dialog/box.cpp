@@ -126,7 +126,7 @@ GtkWidget *make_dialog(const Box &box, PendingKey *pending) {
 
 } // namespace
 
-bool run_box(const Box &box, const WaitingWork &work, int *answer) {
+bool run_box(const Box &box, const WaitingWork &work, int *answer, MonitorArea *shown_on) {
     if (!toolkit_ready())
         return false;
     PendingKey pending{&box};
@@ -136,6 +136,14 @@ bool run_box(const Box &box, const WaitingWork &work, int *answer) {
     do
         response = gtk_dialog_run(GTK_DIALOG(dialog));
     while (response == GTK_RESPONSE_DELETE_EVENT && box.escape == 0);
+    *shown_on = {};
+    GdkWindow *shown = gtk_widget_get_window(dialog);
+    if (GdkMonitor *monitor =
+            shown ? gdk_display_get_monitor_at_window(gdk_display_get_default(), shown) : nullptr) {
+        GdkRectangle area;
+        gdk_monitor_get_geometry(monitor, &area);
+        *shown_on = {area.x, area.y, area.width, area.height};
+    }
     gtk_widget_destroy(dialog);
     // The box leaves the screen now, not with the next box.
     while (gtk_events_pending())

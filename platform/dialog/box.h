@@ -23,8 +23,14 @@ struct Box {
     int escape; // the answer of Esc and of the window manager's close; 0: they answer nothing
 };
 
-// The answer, with `work` done while the box waits for it; false when no display can be
-// opened.
-bool run_box(const Box &box, const WaitingWork &work, int *answer);
+// Where a box was shown: the area of its monitor, in the desktop's units; empty where the
+// toolkit could not tell.
+struct MonitorArea {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+// The answer, with `work` done while the box waits for it, and the monitor the box was on;
+// false when no display can be opened.
+bool run_box(const Box &box, const WaitingWork &work, int *answer, MonitorArea *shown_on);
 
 } // namespace zelmvik::dialog

@@ -119,7 +119,10 @@ bool sdl3_underneath();
 
 // The primary monitor, as SDL counts displays; screen positions from Windows' (counted from
 // the primary's corner) to SDL's (counted from the desktop's) and back (primary_display.cpp).
+// On Wayland, which has no primary, the output the last message box was shown on stands for
+// it: where the person is looking, and where the compositor puts what comes next.
 int primary_display();
+void box_shown_on(const SDL_Rect &monitor);
 SDL_Point to_sdl_position(int x, int y);
 POINT from_sdl_position(int x, int y);
 // Which of SDL's drivers the windows are on (neither before video() has started one).

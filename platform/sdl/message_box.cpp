@@ -67,12 +67,14 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
                     set.count,
                     set.escape};
     int answer = 0;
+    dialog::MonitorArea shown_on;
     // While the first box waits, the rest of the layer gets ready for the first window.
-    if (!dialog::run_box(box, warm_up_while_box_waits(), &answer)) {
+    if (!dialog::run_box(box, warm_up_while_box_waits(), &answer, &shown_on)) {
         if (!backend::for_sdl().reachable)
             return 0;
         std::fprintf(stderr, "%s\n%s\n", box.caption.c_str(), box.text.c_str());
         return set.buttons[0].answer;
     }
+    box_shown_on({shown_on.x, shown_on.y, shown_on.width, shown_on.height});
     return answer;
 }

@@ -5,9 +5,27 @@
 
 namespace zelmvik {
 
-// SDL lists the primary first: RandR's primary output on X11 (where none is set, the outputs
-// in RandR's order), the compositor's first output on Wayland.
+namespace {
+SDL_Rect last_box_monitor{};
+}
+
+void box_shown_on(const SDL_Rect &monitor) {
+    last_box_monitor = monitor;
+}
+
+// SDL lists the primary first on X11: RandR's primary output (where none is set, the outputs
+// in RandR's order). On Wayland, the output of the last box, found by its place on the
+// desktop, stands for it; SDL's first display where no box told.
 int primary_display() {
+    if (!on_wayland() || last_box_monitor.w == 0 || !SDL_WasInit(SDL_INIT_VIDEO))
+        return 0;
+    const SDL_Point centre = {last_box_monitor.x + last_box_monitor.w / 2,
+                              last_box_monitor.y + last_box_monitor.h / 2};
+    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+        SDL_Rect bounds;
+        if (SDL_GetDisplayBounds(i, &bounds) == 0 && SDL_PointInRect(&centre, &bounds))
+            return i;
+    }
     return 0;
 }
 

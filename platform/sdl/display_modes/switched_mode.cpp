@@ -56,8 +56,9 @@ void restore_display_mode() {
     if (!switched.active)
         return;
     switched.active = false;
-    fit_every_window();
+    // The desktop's configuration first: SDL then finds the mode it puts back shown already.
     put_back_desktop_config();
+    fit_every_window();
     tell_mode_watchdog_restored();
 }
 
