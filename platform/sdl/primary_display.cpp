@@ -14,16 +14,16 @@ void box_shown_on(const SDL_Rect &monitor) {
 }
 
 // SDL lists the primary first on X11: RandR's primary output (where none is set, the outputs
-// in RandR's order). On Wayland, the output of the last box, found by its place on the
-// desktop, stands for it; SDL's first display where no box told.
+// in RandR's order). On Wayland, the output of the last box, found by its corner on the
+// desktop, stands for it; SDL's first display where no box told. (The corner alone: SDL 3
+// gives a scaled output's size in pixels, its place in the desktop's units as GTK does.)
 int primary_display() {
     if (!on_wayland() || last_box_monitor.w == 0 || !SDL_WasInit(SDL_INIT_VIDEO))
         return 0;
-    const SDL_Point centre = {last_box_monitor.x + last_box_monitor.w / 2,
-                              last_box_monitor.y + last_box_monitor.h / 2};
     for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
         SDL_Rect bounds;
-        if (SDL_GetDisplayBounds(i, &bounds) == 0 && SDL_PointInRect(&centre, &bounds))
+        if (SDL_GetDisplayBounds(i, &bounds) == 0 && bounds.x == last_box_monitor.x &&
+            bounds.y == last_box_monitor.y)
             return i;
     }
     return 0;
