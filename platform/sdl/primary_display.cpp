@@ -36,7 +36,13 @@ static SDL_Point primary_corner() {
     return {bounds.x, bounds.y};
 }
 
+// A Wayland compositor places windows itself: SDL is told only the output (SDL 3.2 under
+// sdl2-compat takes nothing else for a fullscreen window's output).
 SDL_Point to_sdl_position(int x, int y) {
+    if (on_wayland()) {
+        const int output = static_cast<int>(SDL_WINDOWPOS_UNDEFINED_DISPLAY(primary_display()));
+        return {output, output};
+    }
     SDL_Point corner = primary_corner();
     return {x + corner.x, y + corner.y};
 }
