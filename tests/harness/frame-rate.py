@@ -24,44 +24,19 @@ def symbol(nm, program, name):
                 if line.split()[-1:] == [name] and line.split()[-2] in "bBdD")
 
 
-def elf_symbol(path, name):
-    """The value of a 64-bit ELF file's symbol from its symbol table, or None."""
-    with open(path, "rb") as f:
-        data = f.read()
-    if data[:5] != b"\x7fELF\x02":
-        return None
-    shoff, = struct.unpack_from("<Q", data, 0x28)
-    shentsize, shnum = struct.unpack_from("<HH", data, 0x3A)
-    sections = [struct.unpack_from("<IIQQQQIIQQ", data, shoff + i * shentsize) for i in range(shnum)]
-    for sh_name, sh_type, _, _, offset, size, link, _, _, entsize in sections:
-        if sh_type != 2:  # SHT_SYMTAB
-            continue
-        strings = sections[link][4]
-        for at in range(offset, offset + size, entsize):
-            st_name, _, _, _, value, _ = struct.unpack_from("<IBBHQQ", data, at)
-            end = data.index(b"\0", strings + st_name)
-            if data[strings + st_name:end] == name.encode():
-                return value
-    return None
-
-
 def counter_address(pid, program):
     with open(program, "rb") as f:
         head = f.read(0x400)
     if head[:2] == b"MZ":
-        pe = struct.unpack_from("<I", head, 0x3C)[0]
-        machine = struct.unpack_from("<H", head, pe + 4)[0]
+        machine = struct.unpack_from("<H", head, struct.unpack_from("<I", head, 0x3C)[0] + 4)[0]
         if machine == 0x14C:
             return symbol("i686-w64-mingw32-nm", program, "_cnt2")
         return symbol("x86_64-w64-mingw32-nm", program, "cnt2")
-    offset = elf_symbol(f"/proc/{pid}/exe", "cnt2")
-    if offset is None:
-        raise LookupError(f"process {pid} runs no program with the counter")
     exe = os.readlink(f"/proc/{pid}/exe")
+    offset = symbol("nm", f"/proc/{pid}/exe", "cnt2")
     # A position-independent program is loaded where its first mapping starts.
     with open(f"/proc/{pid}/maps") as maps:
-        for line in maps:
-            fields = line.split()
+        for fields in (line.split() for line in maps):
             if len(fields) >= 6 and fields[5] == exe and int(fields[2], 16) == 0:
                 start = int(fields[0].split("-")[0], 16)
                 return offset if offset >= start else start + offset
@@ -70,24 +45,14 @@ def counter_address(pid, program):
 
 def with_counter(pid, program):
     """PID, or the first process below it that runs the program: (pid, counter address)."""
-    try:
-        return pid, counter_address(pid, program)
-    except (OSError, LookupError, ValueError):
-        pass
-    children = {}
-    for entry in os.listdir("/proc"):
-        try:
-            with open(f"/proc/{entry}/stat") as f:
-                children.setdefault(int(f.read().rsplit(")", 1)[1].split()[1]), []).append(int(entry))
-        except (OSError, ValueError, IndexError):
-            continue
-    below = list(children.get(pid, []))
+    below = [pid]
     while below:
-        child = below.pop(0)
+        p = below.pop(0)
         try:
-            return child, counter_address(child, program)
-        except (OSError, LookupError, ValueError):
-            below.extend(children.get(child, []))
+            return p, counter_address(p, program)
+        except (OSError, LookupError, ValueError, StopIteration, subprocess.CalledProcessError):
+            children = subprocess.run(["pgrep", "-P", str(p)], capture_output=True, text=True)
+            below.extend(int(c) for c in children.stdout.split())
     raise LookupError(f"no process at or below {pid} runs the program")
 
 
@@ -110,7 +75,7 @@ def main():
         t0, c0, u0 = time.monotonic(), read_counter(pid, address), cpu_seconds(pid)
         time.sleep(seconds)
         t1, c1, u1 = time.monotonic(), read_counter(pid, address), cpu_seconds(pid)
-    except (OSError, LookupError, StopIteration, subprocess.CalledProcessError) as e:
+    except (OSError, LookupError) as e:
         print(f"frame-rate: cannot read the counter of process {pid}: {e}", file=sys.stderr)
         return 1
     frames = (c1 - c0) / 0.005

@@ -8,11 +8,11 @@ libXfixes, libXRes) by ctypes: nothing beyond the standard library and the X cli
   x11-probe.py resources XID     the server's resources of the client that owns XID, one
                                  "TYPE COUNT" line per type (the server's atom names, blanks
                                  as "_": WINDOW, GC, GLXContext, ...)
-  x11-probe.py key NAME down|up  the key that carries the keysym NAME (F1, Escape, Return, n)
-                                 goes down or up through XTEST, as on a keyboard: that one
-                                 key, with no modifier the keysym might be found under
-  x11-probe.py keyboard          the same for each line "NAME down|up" on standard input,
-                                 answering "done" (or "failed") for each
+  x11-probe.py keyboard          for each line "NAME down|up" on standard input, the key
+                                 that carries the keysym NAME (F1, Escape, n) goes down or up
+                                 through XTEST, as on a keyboard: that one key, with no
+                                 modifier the keysym might be found under; answers "done"
+                                 (or "failed") for each
 WINDOW and XID are decimal or 0x hex. Exit status 2: the server could not be asked."""
 import ctypes
 import ctypes.util
@@ -94,10 +94,8 @@ def resources(display, xid):
         return 2
     for t in types[:n.value]:
         atom = x.XGetAtomName(display, t.resource_type)
-        name = ctypes.string_at(atom).decode() if atom else str(t.resource_type)
-        if atom:
-            x.XFree(atom)
-        print(name.replace(" ", "_"), t.count)
+        print(ctypes.string_at(atom).decode().replace(" ", "_") if atom else t.resource_type, t.count)
+        x.XFree(atom)
     if n.value:
         x.XFree(types)
     return 0
@@ -129,7 +127,7 @@ def keyboard(display):
 
 def main():
     verbs = {"close": (close, 1), "cursor": (cursor, 0), "resources": (resources, 1),
-             "key": (key, 2), "keyboard": (keyboard, 0)}
+             "keyboard": (keyboard, 0)}
     if len(sys.argv) < 2 or sys.argv[1] not in verbs or len(sys.argv) != 2 + verbs[sys.argv[1]][1]:
         sys.exit(__doc__)
     display = x.XOpenDisplay(None)
@@ -137,7 +135,7 @@ def main():
         print("x11-probe.py: cannot open the display", file=sys.stderr)
         return 2
     verb, _ = verbs[sys.argv[1]]
-    args = sys.argv[2:] if verb in (key, keyboard) else [int(a, 0) for a in sys.argv[2:]]
+    args = [int(a, 0) for a in sys.argv[2:]]
     status = verb(display, *args)
     x.XCloseDisplay.argtypes = [P]
     x.XCloseDisplay(display)

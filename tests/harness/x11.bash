@@ -89,8 +89,9 @@ type_key() {
 # alone (xdotool would add a modifier where the keymap lists the keysym again under one, and
 # XKB's maps list F1 under Ctrl+Alt too). One keyboard for the session, started with its first
 # key.
-key_down() { press_key "$(keysym "$1")" down; }
-key_up() { press_key "$(keysym "$1")" up; }
+declare -A keysyms=([alt]=Alt_L [ctrl]=Control_L [shift]=Shift_L)
+key_down() { press_key "${keysyms[$1]:-$1}" down; }
+key_up() { press_key "${keysyms[$1]:-$1}" up; }
 press_key() {
     if [ -z "${XKEYS_PID:-}" ]; then
         coproc XKEYS { exec python3 "$harness/x11-probe.py" keyboard; }
@@ -99,14 +100,6 @@ press_key() {
     local answer
     echo "$1 $2" >&"${XKEYS[1]}"
     read -r -t 10 answer <&"${XKEYS[0]}" && [ "$answer" = done ] || fail "the keyboard did not press $1 $2"
-}
-keysym() {
-    case $1 in
-    alt) echo Alt_L ;;
-    ctrl) echo Control_L ;;
-    shift) echo Shift_L ;;
-    *) echo "$1" ;;
-    esac
 }
 
 # Answers box $1 with key $2 the way a person does, after reading it. A box that has only
@@ -146,16 +139,13 @@ screen_size() { xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { h =
 # Both hosts put a windowed window's outer corner at the screen's corner, so its client area
 # sits inside the frame, away from it; a fullscreen popup has no frame. $2: where the corner
 # is ("0 0" by default).
-is_framed() {
-    local w h x y
-    read -r w h x y <<<"$(geometry "$1")"
-    [ "$x $y" != "${2:-0 0}" ]
-}
+is_framed() { [ "$(geometry "$1" | cut -d' ' -f3-)" != "${2:-0 0}" ]; }
+# Window $1's client area is $2 wide, $3 high and at ($4,$5), each where given.
 check_size() {
-    local w h x y
-    read -r w h x y <<<"$(geometry "$1")"
-    log "window $1: ${w}x${h} at ($x,$y)"
-    [ "$w" = "$2" ] && [ "$h" = "$3" ] || fail "client area ${w}x${h}, not ${2}x${3}"
+    local at want="$2 ${3:-}${4:+ $4 $5}"
+    at=$(geometry "$1")
+    log "window $1: $at"
+    [ "${at:0:${#want}}" = "$want" ] || fail "window $1 is $at (W H X Y), not $want"
 }
 
 shot() {
