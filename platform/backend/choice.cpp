@@ -1,5 +1,6 @@
 #include "platform/backend/choice.h"
 #include "platform/report/report.h"
+#include "platform/wayland/outputs.h"
 #include "platform/wayland/reach.h"
 #include "platform/x11/reach.h"
 
@@ -20,6 +21,17 @@ bool names_a_backend(const char *setting) {
     return setting && (std::strcmp(setting, "x11") == 0 || std::strcmp(setting, "wayland") == 0);
 }
 
+// Whether the X display is an XWayland that leaves scaling to its programs (KWin's default):
+// it gives them the outputs' own pixels, so a 640x480 window would show at half its size on a
+// desktop scaled 2. The compositor scales its Wayland windows itself, as Windows scales a
+// program that is not DPI-aware. (Where the compositor scales X11 too, as sway and GNOME do,
+// the X screen has the desktop's units: fewer pixels than the scaled outputs.)
+bool x11_left_unscaled() {
+    WaylandOutputs outputs;
+    return wayland_outputs(&outputs) && outputs.largest_scale > 1 &&
+           x11_screen_pixels() >= outputs.pixels;
+}
+
 // The backend both libraries use unless the user set one for either; null when no display
 // can be reached. Probed once, on first need.
 const char *shared_backend() {
@@ -28,10 +40,13 @@ const char *shared_backend() {
             if (names_a_backend(setting))
                 return setting;
         std::string no_x11, no_wayland;
-        if (reach_x11_display(&no_x11))
+        bool x11 = reach_x11_display(&no_x11);
+        if (x11 && !x11_left_unscaled())
             return "x11";
         if (reach_wayland_display(&no_wayland))
             return "wayland";
+        if (x11)
+            return "x11";
         report("no display: %s; %s", no_x11.c_str(), no_wayland.c_str());
         return nullptr;
     }();

@@ -2,12 +2,13 @@
 // shows: SDL's windows and GTK's message boxes alike, so that they share focus rules and the
 // guarantees the layer gives for that display.
 //
-// X11 wherever an X display takes our connection (XWayland included), else Wayland where a
-// compositor does. A user's own SDL_VIDEODRIVER or GDK_BACKEND stands for its library, and
-// one that names x11 or wayland is taken for the other library too. Nothing else is tried:
-// with no display, SDL would run its windows on its invisible offscreen driver. Nor is SDL
-// left its own order: SDL 2 tries X11 first, SDL 3 Wayland first where the compositor offers
-// wp_fifo_manager_v1, and GTK Wayland first; the choice here is the same under each.
+// X11 wherever an X display takes our connection (XWayland included, unless it leaves a
+// scaled desktop's scaling to its programs), else Wayland where a compositor does. A user's
+// own SDL_VIDEODRIVER or GDK_BACKEND stands for its library, and one that names x11 or
+// wayland is taken for the other library too. Nothing else is tried: with no display, SDL
+// would run its windows on its invisible offscreen driver. Nor is SDL left its own order:
+// SDL 2 tries X11 first, SDL 3 Wayland first where the compositor offers wp_fifo_manager_v1,
+// and GTK Wayland first; the choice here is the same under each.
 #pragma once
 
 namespace zelmvik::backend {

@@ -115,6 +115,7 @@ bool local_server_listens(const char *name) {
 // boxes' toolkit, connecting right after it, would meet the reset. Held, the server never
 // resets under the program.
 xcb_connection_t *held = nullptr;
+int held_screen = 0;
 
 } // namespace
 
@@ -135,6 +136,7 @@ bool reach_x11_display(std::string *why) {
         xcb_connection_t *connection = xcb_connect(nullptr, &screen);
         if (answers(connection)) {
             held = connection;
+            held_screen = screen;
             return true;
         }
         xcb_disconnect(connection);
@@ -150,6 +152,16 @@ bool reach_x11_display(std::string *why) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+long long x11_screen_pixels() {
+    if (!held)
+        return 0;
+    xcb_screen_iterator_t roots = xcb_setup_roots_iterator(xcb_get_setup(held));
+    for (int i = 0; i < held_screen && roots.rem > 1; ++i)
+        xcb_screen_next(&roots);
+    const xcb_screen_t *screen = roots.data;
+    return static_cast<long long>(screen->width_in_pixels) * screen->height_in_pixels;
 }
 
 } // namespace zelmvik

@@ -12,4 +12,7 @@ namespace zelmvik {
 // server refuses the connection. Prints nothing.
 bool reach_x11_display(std::string *why);
 
+// The pixels of the screen reached (its width times its height); 0 before it is reached.
+long long x11_screen_pixels();
+
 } // namespace zelmvik
