@@ -76,6 +76,17 @@ bool video() {
     // another shape shows on Windows' default GPU scaling. SDL 3 (under sdl2-compat) knows the
     // hint (SDL_VIDEO_WAYLAND_MODE_SCALING); a user's own setting of it stands.
     SDL_SetHintWithPriority("SDL_VIDEO_WAYLAND_MODE_SCALING", "aspect", SDL_HINT_DEFAULT);
+    // MEND sdl2-compat-scale-to-display
+    // library: sdl2-compat 2.32.54 (SDL 3.2), 2.32.74 (SDL 3.4); seen with KWin 6.3, 6.7
+    // upstream: libsdl-org/sdl2-compat#343, its chosen default for SDL 2 programs
+    // goes when: never, while sdl2-compat keeps that default
+    // A window is as big as the program asks in the desktop's units, and a scaled desktop
+    // scales it up, as Windows scales a program that is not DPI-aware. sdl2-compat sets SDL 3
+    // to size it in the output's pixels instead (427x320 of a desktop at 1.5 for 640x480), and
+    // does so as SDL starts, over any hint of ours below an override. The user's own
+    // SDL_VIDEO_WAYLAND_SCALE_TO_DISPLAY stands.
+    if (!std::getenv("SDL_VIDEO_WAYLAND_SCALE_TO_DISPLAY"))
+        SDL_SetHintWithPriority("SDL_VIDEO_WAYLAND_SCALE_TO_DISPLAY", "0", SDL_HINT_OVERRIDE);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         unavailable = true;
         report("SDL cannot start its video: %s", SDL_GetError());
