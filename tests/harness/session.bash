@@ -58,12 +58,9 @@ start_program() {
     log "starting $PROGRAM on $HOST${ZELMVIK_SDL:+ (SDL $ZELMVIK_SDL)}"
     if on_wine; then
         "$harness/../windows/run-wine" "$HOST" "$PROGRAM" "$@" >"$OUT/program.log" 2>&1 &
-    elif [ -n "${ZELMVIK_PRELOAD:-}" ]; then
-        # A library of the session's in the program (its SDL windows counted, say).
-        env --default-signal LD_PRELOAD="$ZELMVIK_PRELOAD" SDL_WINDOWS_MADE="$OUT/sdl-windows" \
+    else # with a library of the session's in it where one is given (its SDL windows counted)
+        env --default-signal ${ZELMVIK_PRELOAD:+"LD_PRELOAD=$ZELMVIK_PRELOAD" "SDL_WINDOWS_MADE=$OUT/sdl-windows"} \
             "$PROGRAM" "$@" >"$OUT/program.log" 2>&1 &
-    else
-        env --default-signal "$PROGRAM" "$@" >"$OUT/program.log" 2>&1 &
     fi
     prog_pid=$!
 }

@@ -30,7 +30,6 @@ shown_named() {
         [ "$id" != "${2:-}" ] && viewable "$id" && { found=$id; return 0; }
     done
     box_on_stderr "$1" && fail "no box could be shown: \"$1\" went to standard error"
-    program_running || return 1
     found=""
     return 1
 }
@@ -72,9 +71,7 @@ has_focus() {
 # click would; with one, the manager must give it within seconds.
 type_key() {
     local id=$1 key=$2
-    if [ -z "${WINDOW_MANAGER:-}" ] && ! has_focus "$id"; then
-        xdotool windowfocus "$id" 2>/dev/null
-    fi
+    [ -z "${WINDOW_MANAGER:-}" ] && ! has_focus "$id" && xdotool windowfocus "$id" 2>/dev/null
     wait_until 10 has_focus "$id" ||
         fail "\"$(window_title "$id")\" does not have the keyboard ($(xdotool getwindowfocus getwindowname 2>/dev/null) has)"
     log "key $key -> $id"
