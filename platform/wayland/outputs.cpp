@@ -1,4 +1,5 @@
 #include "platform/wayland/outputs.h"
+#include "platform/wayland/reach.h"
 
 #include <wayland-client.h>
 
@@ -6,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <string>
 
 namespace zelmvik {
 
@@ -57,8 +59,8 @@ const wl_registry_listener registry_listener = {on_global, on_global_remove};
 
 bool wayland_outputs(WaylandOutputs *result) {
     const char *handed_over = std::getenv("WAYLAND_SOCKET");
-    const char *name = std::getenv("WAYLAND_DISPLAY");
-    if ((handed_over && *handed_over) || !name || !*name)
+    std::string unnamed;
+    if ((handed_over && *handed_over) || !wayland_display_named(&unnamed))
         return false;
     wl_display *display = wl_display_connect(nullptr);
     if (!display)

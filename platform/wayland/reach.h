@@ -10,4 +10,8 @@ namespace zelmvik {
 // Prints nothing.
 bool reach_wayland_display(std::string *why);
 
+// WAYLAND_DISPLAY, where it names a compositor libwayland can look for without complaining on
+// standard error; else null, with the reason in `why`.
+const char *wayland_display_named(std::string *why);
+
 } // namespace zelmvik
