@@ -74,6 +74,28 @@ static void font_builds(int count) {
     printf("buildfont_ms %.3f first %.3f\n", median(times), times.empty() ? 0.0 : times[0]);
 }
 
+// F1 as the program's loop takes it: the window and its context torn down, the mode flipped,
+// both built again, and the first frame presented. Each direction has its own figure: going
+// fullscreen switches the display's mode, coming back restores it.
+static bool switches(int count) {
+    std::vector<double> to_full, to_window;
+    for (int i = 0; i < count; ++i) {
+        Clock::time_point t0 = Clock::now();
+        KillGLWindow();
+        fullscreen = !fullscreen;
+        if (!CreateGLWindow(title, 640, 480, 16, fullscreen))
+            return false;
+        drain_messages();
+        DrawGLScene();
+        SwapBuffers(hDC);
+        glFinish();
+        (fullscreen ? to_full : to_window).push_back(ms(seconds_between(t0, Clock::now())));
+    }
+    printf("switch_to_fullscreen_ms %.3f\n", median(to_full));
+    printf("switch_to_window_ms %.3f\n", median(to_window));
+    return true;
+}
+
 struct Series {
     FrameKind kind;
     std::vector<double> fps;
@@ -146,7 +168,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     describe_context();
-    if (o.frames == 0) {
+    if (o.frames == 0 && o.switches == 0) {
         KillGLWindow();
         if (!startup("rebuild")) {
             fprintf(stderr, "zelmvik-bench: the window could not be made again\n");
@@ -155,7 +177,12 @@ int main(int argc, char **argv) {
     }
 
     int status = 0;
-    if (o.frames > 0) {
+    if (o.switches > 0) {
+        if (!switches(o.switches)) {
+            fprintf(stderr, "zelmvik-bench: a switch could not make the window\n");
+            status = 1;
+        }
+    } else if (o.frames > 0) {
         long done = zelmvik_bench_frames(&counted, o.frames);
         printf("frames %s %ld\n", counted.name.c_str(), done);
     } else if (o.reps > 0) {

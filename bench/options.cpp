@@ -8,7 +8,8 @@ namespace bench {
 
 static const char usage[] =
     "usage: zelmvik-bench [--ask] [--seconds S] [--reps N] [--glyphs N[,N...]] [--times FILE]\n"
-    "       zelmvik-bench --frames N [--kind frame|clear|textN]\n";
+    "       zelmvik-bench --frames N [--kind frame|clear|textN]\n"
+    "       zelmvik-bench --switches N\n";
 
 static bool number(const char *text, double *value) {
     char *end = nullptr;
@@ -44,6 +45,8 @@ bool parse_options(int argc, char **argv, Options *o) {
             ok = ok && number(value, &n) && (o->reps = (int)n, true);
         else if (!strcmp(arg, "--frames"))
             ok = ok && number(value, &n) && (o->frames = (long)n, true);
+        else if (!strcmp(arg, "--switches"))
+            ok = ok && number(value, &n) && (o->switches = (int)n, true);
         else if (!strcmp(arg, "--glyphs"))
             ok = ok && counts(value, &o->glyphs);
         else if (!strcmp(arg, "--times"))

@@ -14,6 +14,7 @@ struct Options {
     long frames = 0;         // >0: exactly this many frames of `kind`, for callgrind
     std::string kind = "frame";
     bool ask = false; // the program's start-up question first, answered from outside
+    int switches = 0; // >0: only this many F1 switches (fullscreen and back), timed
 };
 
 // False (with a message on stderr) for an unknown or malformed argument.

@@ -17,6 +17,4 @@ if(ZELMVIK_TESTS)
     add_subdirectory(tests)
 endif()
 
-if(EXISTS ${PROJECT_SOURCE_DIR}/bench/CMakeLists.txt)
-    add_subdirectory(bench)
-endif()
+add_subdirectory(bench)

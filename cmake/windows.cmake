@@ -30,3 +30,5 @@ target_link_libraries(zelmvik PRIVATE zelmvik_shell zelmvik_scene zelmvik_state 
 
 # The frame's arithmetic checked on this host (the native tests run it under Wine).
 add_subdirectory(tests/frame)
+
+add_subdirectory(bench)
