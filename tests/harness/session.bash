@@ -16,6 +16,9 @@ harness=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=texts.bash
 . "$harness/texts.bash"
 SLOW=${SLOW:-1}
+# Sessions run side by side, and two may run the same case on different desktops: under
+# ctest each has the folder of its own name.
+[ -n "${SESSION_NAME:-}" ] && OUT=${OUT%/*}/$SESSION_NAME
 mkdir -p "$OUT"
 rm -f "$OUT"/*.png "$OUT"/program.log "$OUT"/sdl-windows
 prog_pid="" prog_rc=""
