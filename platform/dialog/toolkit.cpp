@@ -1,5 +1,7 @@
 #include "platform/dialog/toolkit.h"
 #include "platform/backend/choice.h"
+#include "platform/dialog/accessibility_bus.h"
+#include "platform/dialog/box.h"
 #include "platform/report/report.h"
 #include "platform/wayland/lost_display.h"
 #include "platform/x11/lost_display.h"
@@ -13,10 +15,13 @@
 #endif
 
 #include <cstdlib>
+#include <cstring>
 
 namespace zelmvik::dialog {
 
 namespace {
+
+bool gtk_started = false;
 
 #ifdef GDK_WINDOWING_WAYLAND
 // GDK says a lost compositor in its own words (a message and _exit, or a fatal error and a
@@ -60,17 +65,25 @@ bool toolkit_ready() {
         // The program's texts are code page 1252 and its number formats C's own: the process
         // keeps the locale it has.
         gtk_disable_setlocale();
-        // A box has no use for the accessibility bus, and where no bus runs GTK would warn
-        // about it on every start.
-        setenv("NO_AT_BRIDGE", "1", 0);
+        // Screen readers read the boxes wherever an accessibility bus runs.
+        prepare_accessibility(backend.name && std::strcmp(backend.name, "x11") == 0);
         if (!gtk_init_check(nullptr, nullptr)) {
             report("GTK cannot open the display for its message boxes");
             return false;
         }
         end_process_on_lost_display_of(gdk_display_get_default());
+        gtk_started = true;
         return true;
     }();
     return ready;
+}
+
+void serve_toolkit() {
+    // Nothing before GTK has started (it starts with the first box), and nothing from inside
+    // GTK's own loop, a box's, which answers by itself. One look a call: the program's loop
+    // calls again soon enough.
+    if (gtk_started && g_main_depth() == 0)
+        g_main_context_iteration(nullptr, FALSE);
 }
 
 } // namespace zelmvik::dialog

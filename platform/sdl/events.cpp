@@ -1,3 +1,4 @@
+#include "platform/dialog/box.h"
 #include "platform/sdl/keys.h"
 #include "platform/sdl/layer.h"
 #include "platform/sdl/native/native.h"
@@ -95,6 +96,7 @@ void pump_events() {
         }
     }
     native::destroy_kept_window(false);
+    dialog::serve_toolkit();
 }
 
 } // namespace zelmvik

@@ -94,6 +94,11 @@ bool video() {
     }
     if (on_x11())
         end_process_on_lost_display();
+    // A Windows window takes keys, not text: it gets its characters from TranslateMessage.
+    // SDL 2 starts taking text as its video starts, through the input method where one runs,
+    // which then keeps a letter typed by mistake in a composition nobody sees and holds F1 and
+    // Esc back from the program. (sdl2-compat follows this for the windows made after it.)
+    SDL_StopTextInput();
     // MEND sdl-gl-library-per-window
     // library: SDL 2.26, 2.32; SDL 3.2 under sdl2-compat
     // upstream: none: SDL documents that it unloads the library with the last OpenGL window

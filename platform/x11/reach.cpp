@@ -154,14 +154,43 @@ bool reach_x11_display(std::string *why) {
     }
 }
 
-long long x11_screen_pixels() {
-    if (!held)
-        return 0;
+static const xcb_screen_t *held_root() {
     xcb_screen_iterator_t roots = xcb_setup_roots_iterator(xcb_get_setup(held));
     for (int i = 0; i < held_screen && roots.rem > 1; ++i)
         xcb_screen_next(&roots);
-    const xcb_screen_t *screen = roots.data;
+    return roots.data;
+}
+
+long long x11_screen_pixels() {
+    if (!held)
+        return 0;
+    const xcb_screen_t *screen = held_root();
     return static_cast<long long>(screen->width_in_pixels) * screen->height_in_pixels;
+}
+
+std::string x11_root_text(const char *name) {
+    if (!held)
+        return "";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        held, xcb_intern_atom(held, 1, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    if (!atom)
+        return "";
+    xcb_atom_t property = atom->atom;
+    std::free(atom);
+    if (property == XCB_ATOM_NONE)
+        return "";
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        held,
+        xcb_get_property(held, 0, held_root()->root, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr);
+    if (!reply)
+        return "";
+    std::string text;
+    if (reply->format == 8)
+        text.assign(static_cast<const char *>(xcb_get_property_value(reply)),
+                    static_cast<size_t>(xcb_get_property_value_length(reply)));
+    std::free(reply);
+    return text;
 }
 
 } // namespace zelmvik

@@ -15,4 +15,8 @@ bool reach_x11_display(std::string *why);
 // The pixels of the screen reached (its width times its height); 0 before it is reached.
 long long x11_screen_pixels();
 
+// The text of property `name` on the root window of the screen reached (AT_SPI_BUS, say);
+// empty where it has none, or before the display is reached.
+std::string x11_root_text(const char *name);
+
 } // namespace zelmvik

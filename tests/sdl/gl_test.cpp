@@ -132,6 +132,8 @@ TEST(Gl, OneSdlWindowForEachWindow) {
     ASSERT_TRUE(SetPixelFormat(shown.dc(), ChoosePixelFormat(shown.dc(), &pfd), &pfd));
     EXPECT_TRUE(SDL_GetWindowFlags(shown.sdl()) & SDL_WINDOW_OPENGL);
     EXPECT_TRUE(SDL_GetWindowFlags(shown.sdl()) & SDL_WINDOW_SHOWN);
+    // Keys, not text: no input method holds a letter typed by mistake, nor F1 and Esc after it.
+    EXPECT_FALSE(SDL_IsTextInputActive());
 }
 
 TEST(Gl, DeletingTheCurrentContextMakesItNonCurrent) {

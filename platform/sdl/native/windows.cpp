@@ -124,6 +124,9 @@ bool make(Window &w, const PixelFormat *format) {
         return false;
     }
     guard_compositor_connection(sdl);
+    // No text, only keys (video.cpp), in this window too, whatever the SDL underneath does for
+    // a new window.
+    SDL_StopTextInput();
     if (w.fullscreen)
         give_switched_mode(sdl);
     w.sdl.reset(sdl);
