@@ -1,10 +1,13 @@
-// Draws the program's icon and writes it as zelmvik.ico (32x32, 16 colours, with an AND mask,
-// what the executable carries) and zelmvik.png (the same picture in RGBA, for desktops).
+// Draws the program's icon and writes it into a folder as zelmvik.ico (32x32, 16 colours, with
+// an AND mask, what the executable carries) and as zelmvik-32.png, zelmvik-64.png and
+// zelmvik-128.png (the same picture in RGBA for desktops, each pixel made a square of 2 or 4:
+// pixel art scaled without blur).
 //
 //   c++ -std=c++17 -o make-icon resources/make-icon.cpp
-//   ./make-icon resources/zelmvik.ico resources/zelmvik.png
+//   ./make-icon resources
 //
-// Both files are committed; the tests run this again and compare byte for byte.
+// The files are committed; the tests run this again and compare byte for byte.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -149,12 +152,14 @@ void chunk(std::vector<uint8_t> &out, const char *type, const std::vector<uint8_
     put32be(out, crc32(out.data() + start, out.size() - start));
 }
 
-// The pixels go uncompressed, in one stored deflate block: 4 KiB needs no zlib.
-std::vector<uint8_t> png(const Picture &pic) {
+// The pixels go uncompressed, in stored deflate blocks (64 KiB at most each): no zlib needed.
+std::vector<uint8_t> png(const Picture &pic, int scale) {
+    const int size = Size * scale;
     std::vector<uint8_t> raw;
-    for (const auto &line : pic) {
+    for (int y = 0; y < size; ++y) {
         raw.push_back(0); // no filter
-        for (int colour : line) {
+        for (int x = 0; x < size; ++x) {
+            int colour = pic[y / scale][x / scale];
             for (int c = 0; c < 3; ++c)
                 raw.push_back(colour == Clear ? 0 : Palette[colour][c]);
             raw.push_back(colour == Clear ? 0 : 0xFF);
@@ -165,15 +170,20 @@ std::vector<uint8_t> png(const Picture &pic) {
         a = (a + byte) % 65521;
         b = (b + a) % 65521;
     }
-    std::vector<uint8_t> z = {0x78, 0x01, 0x01};
-    put16(z, raw.size());
-    put16(z, ~raw.size() & 0xFFFF);
-    z.insert(z.end(), raw.begin(), raw.end());
+    std::vector<uint8_t> z = {0x78, 0x01};
+    for (size_t at = 0; at < raw.size();) {
+        const size_t n = std::min<size_t>(raw.size() - at, 0xFFFF);
+        z.push_back(at + n == raw.size() ? 1 : 0); // the last block, or not
+        put16(z, n);
+        put16(z, ~n & 0xFFFF);
+        z.insert(z.end(), raw.begin() + at, raw.begin() + at + n);
+        at += n;
+    }
     put32be(z, (b << 16) | a);
 
     std::vector<uint8_t> header;
-    put32be(header, Size);
-    put32be(header, Size);
+    put32be(header, size);
+    put32be(header, size);
     header.insert(header.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, no filter, no interlace
 
     std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -192,12 +202,17 @@ bool write(const std::string &path, const std::vector<uint8_t> &bytes) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s ICO PNG\n", argv[0]);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
+    const std::string folder = argv[1];
     const Picture pic = draw();
-    if (!write(argv[1], ico(pic)) || !write(argv[2], png(pic))) {
+    bool written = write(folder + "/zelmvik.ico", ico(pic));
+    for (int scale : {1, 2, 4})
+        written = written && write(folder + "/zelmvik-" + std::to_string(Size * scale) + ".png",
+                                   png(pic, scale));
+    if (!written) {
         std::perror("make-icon");
         return 1;
     }

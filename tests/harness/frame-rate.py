@@ -5,7 +5,9 @@ the program is there for this. Works for the native program and for zelmvik.exe 
 (which loads the exe at the address its symbols give).
 
 Usage: frame-rate.py PID PROGRAM SECONDS
-PROGRAM is what was started as PID: the program (with its symbols), zelmvik.exe under Wine,
+PROGRAM is what was started as PID: the program (with its symbols, or stripped with its
+symbols where the system keeps them by build id, as Debian's -dbgsym packages install them),
+zelmvik.exe under Wine,
 or anything that ends up running the program, itself or in a child (a wrapper that chroots
 into an installed system, say): then the process whose executable has the counter is found
 below PID. Prints "FRAMES_PER_SECOND FRAMES CPU_PERCENT" (CPU of all that process's threads,
@@ -24,6 +26,25 @@ def symbol(nm, program, name):
                 if line.split()[-1:] == [name] and line.split()[-2] in "bBdD")
 
 
+def symbols_of(pid):
+    """The files that may hold the symbols of process PID's program: the program itself and,
+    for a stripped one, the debug file its build id names in the process's own root."""
+    exe = f"/proc/{pid}/exe"
+    notes = subprocess.run(["readelf", "-n", exe], capture_output=True, text=True).stdout
+    build_id = next((line.split()[-1] for line in notes.splitlines() if "Build ID:" in line), "")
+    debug = f"/proc/{pid}/root/usr/lib/debug/.build-id/{build_id[:2]}/{build_id[2:]}.debug"
+    return [exe] + ([debug] if build_id and os.path.exists(debug) else [])
+
+
+def native_symbol(pid, name):
+    for file in symbols_of(pid):
+        try:
+            return symbol("nm", file, name)
+        except StopIteration:
+            pass
+    raise LookupError(f"no symbol {name} for process {pid}")
+
+
 def counter_address(pid, program):
     with open(program, "rb") as f:
         head = f.read(0x400)
@@ -33,7 +54,7 @@ def counter_address(pid, program):
             return symbol("i686-w64-mingw32-nm", program, "_cnt2")
         return symbol("x86_64-w64-mingw32-nm", program, "cnt2")
     exe = os.readlink(f"/proc/{pid}/exe")
-    offset = symbol("nm", f"/proc/{pid}/exe", "cnt2")
+    offset = native_symbol(pid, "cnt2")
     # A position-independent program is loaded where its first mapping starts.
     with open(f"/proc/{pid}/maps") as maps:
         for fields in (line.split() for line in maps):
