@@ -3,11 +3,13 @@
 /usr/bin/python3), on the accessibility bus of the session bus in DBUS_SESSION_BUS_ADDRESS.
 
   a11y-probe.py tree PID      the process's accessible objects, one "ROLE|NAME|KEYS" line
-                              each (KEYS: the key bindings of its first action), depth first;
-                              exit status 1 when the process is not on the bus
+                              each (KEYS: the key bindings of its first action, not asked for
+                              with A11Y_KEYS=0), depth first; exit status 1 when the process
+                              is not on the bus
   a11y-probe.py answers PID   the seconds a question to the process takes to be answered
                               (it is on the bus and answers, or it is not there at all)
 """
+import os
 import sys
 import time
 
@@ -25,6 +27,8 @@ def application(pid):
 
 
 def keys(acc):
+    if os.environ.get("A11Y_KEYS") == "0":
+        return ""
     try:
         action = acc.queryAction()
         return action.getKeyBinding(0) if action.nActions else ""
