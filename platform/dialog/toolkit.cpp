@@ -24,14 +24,33 @@ namespace {
 bool gtk_started = false;
 
 #ifdef GDK_WINDOWING_WAYLAND
+// MEND gdk-wayland-lost-compositor
+// library: GTK 3.24.38, 3.24.49, 3.24.52 (Wayland)
+// upstream: none: GDK 3 decides on the process's end itself
+// goes when: GDK lets its caller say and decide what a lost compositor means
 // GDK says a lost compositor in its own words (a message and _exit, or a fatal error and a
 // core dump); the layer says it as it does for a lost X display. Every other message takes
 // GLib's own way.
+bool says_compositor_lost(const GLogField *fields, gsize count) {
+    const char *domain = "", *message = "";
+    for (gsize i = 0; i < count; ++i) {
+        if (std::strcmp(fields[i].key, "GLIB_DOMAIN") == 0 && fields[i].length < 0)
+            domain = static_cast<const char *>(fields[i].value);
+        else if (std::strcmp(fields[i].key, "MESSAGE") == 0 && fields[i].length < 0)
+            message = static_cast<const char *>(fields[i].value);
+    }
+    // GDK's two words for it: the connection hung up, or reading from it failed.
+    return std::strcmp(domain, "Gdk") == 0 &&
+           (g_str_has_prefix(message, "Lost connection to Wayland compositor") ||
+            g_str_has_prefix(message, "Error reading events from display"));
+}
+
 GLogWriterOutput log_writer(GLogLevelFlags level, const GLogField *fields, gsize count,
                             gpointer data) {
     GdkDisplay *display = gdk_display_get_default();
     if (display && GDK_IS_WAYLAND_DISPLAY(display) &&
-        wayland_display_lost(gdk_wayland_display_get_wl_display(display)))
+        (says_compositor_lost(fields, count) ||
+         wayland_display_lost(gdk_wayland_display_get_wl_display(display))))
         end_process_on_lost_wayland_display();
     return g_log_writer_default(level, fields, count, data);
 }
@@ -40,6 +59,10 @@ GLogWriterOutput log_writer(GLogLevelFlags level, const GLogField *fields, gsize
 // Whichever display GTK runs on, losing it ends the process the same way.
 void end_process_on_lost_display_of(GdkDisplay *display) {
 #ifdef GDK_WINDOWING_X11
+    // MEND gdk-x11-lost-display
+    // library: GTK 3.24.38, 3.24.49, 3.24.52 (X11)
+    // upstream: none: GDK 3 installs its handler as it opens a display
+    // goes when: GDK leaves a process's own handler of a lost display in place
     // GDK has just put its own handler of a lost display in place of ours; its handler
     // prints a paragraph where one line says it all.
     if (GDK_IS_X11_DISPLAY(display))
