@@ -3,7 +3,8 @@
 // On Windows it is the system's own SDK. Everywhere else it declares the subset of the
 // Windows API the program uses, with Windows' names, values and signatures, so that the
 // program's sources compile unchanged against our own implementation of that subset (or
-// against the recording double the tests link instead).
+// against the recording double the tests link instead). The names the layer deals in beyond
+// the program's are in windows_names.h, which only the layer and its tests include.
 #pragma once
 
 #ifdef _WIN32
@@ -198,87 +199,34 @@ static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40,
               "PIXELFORMATDESCRIPTOR has the size Windows gives it");
 
 // Window messages.
-#define WM_NULL 0x0000
-#define WM_CREATE 0x0001
-#define WM_DESTROY 0x0002
-#define WM_MOVE 0x0003
 #define WM_SIZE 0x0005
 #define WM_ACTIVATE 0x0006
-#define WM_SETFOCUS 0x0007
-#define WM_KILLFOCUS 0x0008
-#define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
 #define WM_QUIT 0x0012
-#define WM_SHOWWINDOW 0x0018
-#define WM_ACTIVATEAPP 0x001C
-#define WM_NCCREATE 0x0081
-#define WM_NCDESTROY 0x0082
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
-#define WM_CHAR 0x0102
-#define WM_SYSKEYDOWN 0x0104
-#define WM_SYSKEYUP 0x0105
-#define WM_SYSCHAR 0x0106
 #define WM_SYSCOMMAND 0x0112
 
-// WM_ACTIVATE's low word, WM_SIZE's wParam.
-#define WA_INACTIVE 0
-#define WA_ACTIVE 1
-#define WA_CLICKACTIVE 2
-#define SIZE_RESTORED 0
-#define SIZE_MINIMIZED 1
-#define SIZE_MAXIMIZED 2
-
 // System commands.
-#define SC_MINIMIZE 0xF020
-#define SC_MAXIMIZE 0xF030
-#define SC_CLOSE 0xF060
-#define SC_RESTORE 0xF120
 #define SC_SCREENSAVE 0xF140
 #define SC_MONITORPOWER 0xF170
 
 // Virtual-key codes ('0'..'9' and 'A'..'Z' are their ASCII codes).
-#define VK_BACK 0x08
-#define VK_TAB 0x09
-#define VK_RETURN 0x0D
-#define VK_SHIFT 0x10
-#define VK_CONTROL 0x11
-#define VK_MENU 0x12
-#define VK_PAUSE 0x13
-#define VK_CAPITAL 0x14
 #define VK_ESCAPE 0x1B
-#define VK_SPACE 0x20
-#define VK_PRIOR 0x21
-#define VK_NEXT 0x22
-#define VK_END 0x23
-#define VK_HOME 0x24
-#define VK_LEFT 0x25
-#define VK_UP 0x26
-#define VK_RIGHT 0x27
-#define VK_DOWN 0x28
-#define VK_INSERT 0x2D
-#define VK_DELETE 0x2E
 #define VK_F1 0x70
-#define VK_F10 0x79
-#define VK_F12 0x7B
 
-#define PM_NOREMOVE 0x0000
+// PeekMessageA.
 #define PM_REMOVE 0x0001
 
 // Message boxes.
 #define MB_OK 0x00000000L
-#define MB_OKCANCEL 0x00000001L
 #define MB_YESNO 0x00000004L
 #define MB_ICONHAND 0x00000010L
 #define MB_ICONSTOP MB_ICONHAND
-#define MB_ICONERROR MB_ICONHAND
 #define MB_ICONQUESTION 0x00000020L
 #define MB_ICONEXCLAMATION 0x00000030L
-#define MB_ICONWARNING MB_ICONEXCLAMATION
 #define MB_ICONASTERISK 0x00000040L
 #define MB_ICONINFORMATION MB_ICONASTERISK
-#define IDOK 1
-#define IDCANCEL 2
 #define IDYES 6
 #define IDNO 7
 
@@ -288,7 +236,6 @@ static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40,
 #define CS_OWNDC 0x0020
 #define WS_OVERLAPPED 0x00000000L
 #define WS_POPUP 0x80000000L
-#define WS_VISIBLE 0x10000000L
 #define WS_CLIPSIBLINGS 0x04000000L
 #define WS_CLIPCHILDREN 0x02000000L
 #define WS_CAPTION 0x00C00000L
@@ -304,23 +251,14 @@ static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40,
 #define IDC_ARROW MAKEINTRESOURCEA(32512)
 
 // ShowWindow commands.
-#define SW_HIDE 0
-#define SW_SHOWNORMAL 1
 #define SW_SHOW 5
-#define SW_MINIMIZE 6
-#define SW_RESTORE 9
-#define SW_SHOWDEFAULT 10
 
 // Display modes.
 #define CDS_FULLSCREEN 0x00000004
 #define DISP_CHANGE_SUCCESSFUL 0
-#define DISP_CHANGE_RESTART 1
-#define DISP_CHANGE_FAILED (-1)
-#define DISP_CHANGE_BADMODE (-2)
 #define DM_BITSPERPEL 0x00040000L
 #define DM_PELSWIDTH 0x00080000L
 #define DM_PELSHEIGHT 0x00100000L
-#define DM_DISPLAYFREQUENCY 0x00400000L
 
 // Pixel formats.
 #define PFD_DOUBLEBUFFER 0x00000001
@@ -330,18 +268,13 @@ static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40,
 #define PFD_MAIN_PLANE 0
 
 // Fonts.
-#define FW_NORMAL 400
 #define FW_BOLD 700
 #define ANSI_CHARSET 0
-#define OUT_DEFAULT_PRECIS 0
 #define OUT_TT_PRECIS 4
 #define CLIP_DEFAULT_PRECIS 0
-#define DEFAULT_QUALITY 0
 #define ANTIALIASED_QUALITY 4
 #define DEFAULT_PITCH 0
-#define FIXED_PITCH 1
 #define FF_DONTCARE 0x00
-#define FF_MODERN 0x30
 
 extern "C" {
 
@@ -385,7 +318,6 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h);
 BOOL WINAPI DeleteObject(HGDIOBJ ho);
 int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR *ppfd);
 BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *ppfd);
-int WINAPI DescribePixelFormat(HDC hdc, int iPixelFormat, UINT nBytes, PIXELFORMATDESCRIPTOR *ppfd);
 BOOL WINAPI SwapBuffers(HDC hdc);
 
 // WGL

@@ -1,5 +1,6 @@
 #include "platform/backend/choice.h"
 #include "platform/report/report.h"
+#include "platform/report/trace.h"
 #include "platform/wayland/outputs.h"
 #include "platform/wayland/reach.h"
 #include "platform/x11/reach.h"
@@ -28,8 +29,7 @@ bool names_a_backend(const char *setting) {
 // the X screen has the desktop's units: fewer pixels than the scaled outputs.)
 bool x11_left_unscaled() {
     WaylandOutputs outputs;
-    return wayland_outputs(&outputs) && outputs.largest_scale > 1 &&
-           x11_screen_pixels() >= outputs.pixels;
+    return wayland_outputs(&outputs) && leaves_scaling_to_programs(x11_screen_pixels(), outputs);
 }
 
 // The backend both libraries use unless the user set one for either; null when no display
@@ -37,16 +37,27 @@ bool x11_left_unscaled() {
 const char *shared_backend() {
     static const char *const chosen = []() -> const char * {
         for (const char *setting : {user_setting("SDL_VIDEODRIVER"), user_setting("GDK_BACKEND")})
-            if (names_a_backend(setting))
+            if (names_a_backend(setting)) {
+                trace(Channel::display, "%s, as the user set it", setting);
                 return setting;
+            }
         std::string no_x11, no_wayland;
         bool x11 = reach_x11_display(&no_x11);
-        if (x11 && !x11_left_unscaled())
+        if (x11 && !x11_left_unscaled()) {
+            trace(Channel::display, "x11: an X display takes our connection");
             return "x11";
-        if (reach_wayland_display(&no_wayland))
+        }
+        if (reach_wayland_display(&no_wayland)) {
+            trace(Channel::display, "wayland: %s",
+                  x11 ? "the X display (XWayland) leaves the "
+                        "desktop's scaling to its programs"
+                      : no_x11.c_str());
             return "wayland";
-        if (x11)
+        }
+        if (x11) {
+            trace(Channel::display, "x11, scaled by no one: %s", no_wayland.c_str());
             return "x11";
+        }
         report("no display: %s; %s", no_x11.c_str(), no_wayland.c_str());
         return nullptr;
     }();
@@ -61,6 +72,10 @@ Backend for_library(const char *variable) {
 }
 
 } // namespace
+
+bool leaves_scaling_to_programs(long long x11_pixels, const WaylandOutputs &outputs) {
+    return outputs.largest_scale > 1 && x11_pixels >= outputs.pixels;
+}
 
 Backend for_sdl() {
     return for_library("SDL_VIDEODRIVER");

@@ -1,4 +1,5 @@
 #include "platform/dialog/accessibility_bus.h"
+#include "platform/report/trace.h"
 #include "platform/x11/reach.h"
 
 #include <gio/gio.h>
@@ -160,6 +161,8 @@ void prepare_accessibility(bool x11) {
     if (std::getenv("NO_AT_BRIDGE"))
         return;
     std::string address = answering_bus(x11);
+    trace(Channel::boxes, "accessibility bus: %s",
+          address.empty() ? "none answers: the boxes stay off it" : address.c_str());
     if (address.empty())
         setenv("NO_AT_BRIDGE", "1", 1);
     else

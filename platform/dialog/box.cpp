@@ -4,6 +4,7 @@
 #include "platform/dialog/toolkit.h"
 #include "platform/dialog/waiting_work_runner.h"
 #include "platform/dialog/words.h"
+#include "platform/report/trace.h"
 
 #include <gdk/gdkkeysyms.h>
 #include <gtk/gtk.h>
@@ -201,6 +202,15 @@ bool run_box(const Box &box, const WaitingWork &work, int *answer, MonitorArea *
         return false;
     Shown shown{&box, {}};
     GtkWidget *dialog = make_dialog(&shown);
+    if (tracing(Channel::boxes)) {
+        std::string labels;
+        for (const std::string &label : shown.labels)
+            labels += " " + label;
+        trace(Channel::boxes,
+              "\"%s\", buttons%s (GTK's words for the locale's LANGUAGE and "
+              "LC_MESSAGES)",
+              box.caption.c_str(), labels.c_str());
+    }
     run_waiting_work_while_shown(dialog, work);
     int response;
     do
@@ -227,6 +237,8 @@ bool run_box(const Box &box, const WaitingWork &work, int *answer, MonitorArea *
     // Negative: Esc or the window manager's close, where they answer, or the box destroyed
     // under its loop (0, a failure, where they do not).
     *answer = response < 0 ? box.escape : response;
+    trace(Channel::boxes, "\"%s\" answered %d%s", box.caption.c_str(), *answer,
+          response < 0 ? " (Esc or the close button)" : "");
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/font/face.h"
 #include "platform/font/library.h"
 #include "platform/report/report.h"
+#include "platform/windows_names.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -47,9 +48,11 @@ PatternPtr make_pattern(const FaceRequest &request) {
     if (const char *twin = metric_twin(request.name))
         FcPatternAddString(p, FC_FAMILY, reinterpret_cast<const FcChar8 *>(twin));
 
-    int weight = request.weight <= 0 ? 400 : request.weight;
-    if (weight > 1000)
-        weight = 1000;
+    // A weight of 0 is the default, FW_NORMAL; LOGFONT's weights go up to 1000.
+    const int heaviest = 1000;
+    int weight = request.weight <= 0 ? FW_NORMAL : request.weight;
+    if (weight > heaviest)
+        weight = heaviest;
     FcPatternAddInteger(p, FC_WEIGHT, FcWeightFromOpenType(weight));
     FcPatternAddInteger(p, FC_SLANT, request.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     if (request.fixed_pitch)

@@ -1,7 +1,7 @@
 // What the rest of our Windows-API layer needs from the font calls.
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/windows_names.h"
 
 extern "C" {
 

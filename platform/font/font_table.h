@@ -1,7 +1,7 @@
 // Font objects and which one each device context has selected.
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/windows_names.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

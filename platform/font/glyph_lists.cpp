@@ -1,7 +1,7 @@
 #include "platform/font/font_table.h"
 #include "platform/report/report.h"
 #include "platform/text/cp1252.h"
-#include "platform/win32.h"
+#include "platform/windows_names.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

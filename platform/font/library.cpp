@@ -22,6 +22,10 @@ class Libraries {
             FT_Done_FreeType(ft_);
         if (config_ != nullptr)
             FcConfigDestroy(config_);
+        // MEND fontconfig-fini-under-pango
+        // library: fontconfig 2.14, 2.15, 2.17 with Pango 1.50, 1.56
+        // upstream: none: FcFini tears down what every user of the process shares
+        // goes when: never, while the boxes' Pango and the glyphs share fontconfig
         // No FcFini: the process's message boxes (Pango) may still hold fontconfig's caches,
         // and fontconfig aborts when they are torn down under them.
     }

@@ -1,5 +1,6 @@
 #include "platform/sdl/fault.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/windows.h"
 
 using namespace zelmvik;
 
@@ -12,7 +13,7 @@ static std::string class_key(LPCSTR name, HINSTANCE instance) {
 }
 
 static bool is_atom(LPCSTR name) {
-    return reinterpret_cast<uintptr_t>(name) < 0x10000;
+    return IS_INTRESOURCE(name);
 }
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA *lpWndClass) {
@@ -30,9 +31,10 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA *lpWndClass) {
     c.wc = *lpWndClass;
     c.wc.lpszClassName = c.name.c_str();
     c.wc.lpszMenuName = NULL; // not kept: we have no menus
-    // Atoms start at 0xC000 like Windows' string atoms; the count only needs to differ.
-    static ATOM next_atom = 0xC000;
-    return next_atom < 0xFFFF ? next_atom++ : 0xC000;
+    // Numbered as Windows numbers string atoms, from MAXINTATOM; the count only needs to
+    // differ from class to class.
+    static ATOM next_atom = MAXINTATOM;
+    return next_atom < 0xFFFF ? next_atom++ : static_cast<ATOM>(MAXINTATOM);
 }
 
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance) {

@@ -1,11 +1,17 @@
-#include "platform/sdl/display_modes/display_modes.h"
+#include "platform/report/trace.h"
+#include "platform/sdl/display_settings.h"
 #include "platform/sdl/fault.h"
-#include "platform/sdl/win32_names.h"
+#include "platform/sdl/messages.h"
+#include "platform/sdl/video.h"
+#include "platform/sdl/windows.h"
 #include "platform/text/cp1252.h"
+#include "platform/windows_names.h"
 
 #include <algorithm>
 
 using namespace zelmvik;
+
+static const int default_client_width = 640, default_client_height = 480;
 
 // The window is the layer's until it is first needed on the screen: its SDL window is made
 // with its pixel format, or when it is shown (native/native.h). The outer rectangle asked for
@@ -36,9 +42,11 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
     w->placed_by_system = X == CW_USEDEFAULT;
     w->x = w->placed_by_system ? 0 : X - f.left;
     w->y = w->placed_by_system ? 0 : Y - f.top;
+    // Windows' default size for an overlapped window depends on the screen; the program never
+    // asks for it, and the layer gives the program's own.
     if (nWidth == CW_USEDEFAULT) {
-        nWidth = 640 + f.right - f.left;
-        nHeight = 480 + f.bottom - f.top;
+        nWidth = default_client_width + f.right - f.left;
+        nHeight = default_client_height + f.bottom - f.top;
     }
     w->width = std::max(1, static_cast<int>(nWidth - (f.right - f.left)));
     w->height = std::max(1, static_cast<int>(nHeight - (f.bottom - f.top)));
@@ -52,17 +60,19 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
     l.windows[hwnd] = std::move(w);
     l.dcs[hdc] = hwnd;
 
+    trace(Channel::windows, "window %p: \"%s\", client %dx%d at %d,%d%s, style %#lx",
+          static_cast<void *>(hwnd), l.windows[hwnd]->title.c_str(), l.windows[hwnd]->width,
+          l.windows[hwnd]->height, l.windows[hwnd]->x, l.windows[hwnd]->y,
+          l.windows[hwnd]->fullscreen ? ", covering the switched mode" : "",
+          static_cast<unsigned long>(dwStyle));
     // A procedure that refuses its window gets the messages of its end, as on Windows, and the
     // window is gone.
     if (!send_message(hwnd, WM_NCCREATE, 0, 0)) {
-        send_message(hwnd, WM_NCDESTROY, 0, 0);
-        forget_window(hwnd);
+        end_window(hwnd, WindowEnd::refused_at_nccreate);
         return NULL;
     }
     if (send_message(hwnd, WM_CREATE, 0, 0) == -1) {
-        send_message(hwnd, WM_DESTROY, 0, 0);
-        send_message(hwnd, WM_NCDESTROY, 0, 0);
-        forget_window(hwnd);
+        end_window(hwnd, WindowEnd::destroyed);
         return NULL;
     }
     if (!find_window(hwnd))

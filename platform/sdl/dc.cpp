@@ -1,5 +1,6 @@
 #include "platform/sdl/fault.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/windows.h"
 
 #include "platform/font/font_layer.h"
 

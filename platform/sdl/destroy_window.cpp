@@ -1,6 +1,6 @@
 #include "platform/sdl/fault.h"
-#include "platform/sdl/layer.h"
-#include "platform/sdl/native/native.h"
+#include "platform/sdl/messages.h"
+#include "platform/sdl/windows.h"
 
 using namespace zelmvik;
 
@@ -12,12 +12,11 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
         return FALSE;
     w->destroying = true;
     if (w->visible) {
-        native::hide(*w);
+        if (w->sdl)
+            native::hide(w->sdl.get());
         w->visible = false;
     }
     deactivate_window(hWnd);
-    send_message(hWnd, WM_DESTROY, 0, 0);
-    send_message(hWnd, WM_NCDESTROY, 0, 0);
-    forget_window(hWnd);
+    end_window(hWnd, WindowEnd::destroyed);
     return TRUE;
 }

@@ -1,7 +1,10 @@
 #include "platform/dialog/box.h"
 #include "platform/sdl/keys.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/messages.h"
 #include "platform/sdl/native/native.h"
+#include "platform/sdl/video.h"
+#include "platform/sdl/windows.h"
 
 namespace zelmvik {
 
@@ -43,15 +46,14 @@ static void window_event(const SDL_WindowEvent &e) {
         break;
     }
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-        l.focus = w->hwnd;
-        if (!w->activated)
-            tell_activation(*w, WA_ACTIVE, NULL, Delivery::posted, e.timestamp);
+        activate(w->hwnd, Delivery::posted, e.timestamp);
+        set_focus(w->hwnd, Delivery::posted, e.timestamp);
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
         if (l.focus == w->hwnd)
-            l.focus = NULL;
-        if (w->activated)
-            tell_activation(*w, WA_INACTIVE, NULL, Delivery::posted, e.timestamp);
+            set_focus(NULL, Delivery::posted, e.timestamp);
+        if (l.active == w->hwnd)
+            activate(NULL, Delivery::posted, e.timestamp);
         break;
     case SDL_WINDOWEVENT_CLOSE:
         // As the window manager's close button does on Windows: the system command, whose
@@ -80,7 +82,7 @@ void pump_events() {
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
         case SDL_QUIT:
-            end_process_if_compositor_gone();
+            native::end_process_if_compositor_gone();
             // SIGINT/SIGTERM: every window is asked to close, so the program shuts down
             // (and puts the display mode back) the way it always does.
             for (const auto &w : layer().windows)

@@ -1,5 +1,6 @@
 #include "platform/sdl/layer.h"
-#include "platform/sdl/win32_names.h"
+#include "platform/sdl/windows.h"
+#include "platform/windows_names.h"
 
 // Nominal frame sizes of Windows 10 at 96 dpi. The window manager draws its own frame
 // outside our client area; these only keep the program's arithmetic what it is on Windows.

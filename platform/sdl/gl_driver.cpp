@@ -1,3 +1,4 @@
+#include "platform/sdl/gl.h"
 #include "platform/sdl/layer.h"
 
 namespace zelmvik {

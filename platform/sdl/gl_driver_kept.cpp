@@ -1,4 +1,5 @@
 // Built into sanitized builds instead of gl_driver.cpp.
+#include "platform/sdl/gl.h"
 #include "platform/sdl/layer.h"
 
 #include <dlfcn.h>

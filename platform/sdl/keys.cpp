@@ -1,5 +1,5 @@
 #include "platform/sdl/keys.h"
-#include "platform/sdl/win32_names.h"
+#include "platform/windows_names.h"
 
 namespace {
 
@@ -161,13 +161,13 @@ int key_char(WPARAM vk, bool shift, bool ctrl) {
         return static_cast<int>('0' + vk - VK_NUMPAD0);
     switch (vk) {
     case VK_ESCAPE:
-        return 27;
+        return '\x1b';
     case VK_RETURN:
-        return 13;
+        return '\r';
     case VK_BACK:
-        return 8;
+        return '\b';
     case VK_TAB:
-        return 9;
+        return '\t';
     case VK_SPACE:
         return ' ';
     case VK_MULTIPLY:

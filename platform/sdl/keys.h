@@ -2,7 +2,7 @@
 // TranslateMessage makes of them.
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/windows_names.h"
 
 #include <SDL.h>
 

@@ -1,20 +1,20 @@
 // The objects the layer's Windows calls share: the class table, the window table with the
 // device contexts, the GL contexts, the thread's message queue and its activation, focus,
 // cursor count and key state. One thread owns all of it, as one thread owns a Windows message
-// queue.
+// queue. What the calls do with it is declared by concern: windows.h, messages.h, gl.h,
+// video.h, display_settings.h.
 //
-// The rest of the layer's state stays beside the code that keeps it, each in a file of its
-// own room: the display mode switched to and the mode watchdog (display_modes/), the SDL
-// window kept for a Wayland keyboard's leave and the hidden OpenGL window (native/), the
-// warm-up's progress and the signals it holds back (warm_up.cpp), whether SDL's video and
-// GL library are up (video.cpp), the pixel format table (pixel_format.cpp), the fonts
-// (platform/font/).
+// The rest of the layer's state stays beside the code that keeps it: the display mode
+// switched to (display_settings.cpp), the mode watchdog's client (mode_watchdog_client.cpp),
+// the SDL windows this layer keeps of its own (native/), the warm-up's progress and the
+// signals it holds back (warm_up.cpp), whether SDL's video and GL library are up (video.cpp),
+// the pixel format table (pixel_format.cpp), the fonts (platform/font/).
 #pragma once
 
-#include "platform/dialog/waiting_work.h"
 #include "platform/pacing/pacer.h"
 #include "platform/pixel_format.h"
-#include "platform/win32.h"
+#include "platform/sdl/native/native.h"
+#include "platform/windows_names.h"
 
 #include <SDL.h>
 
@@ -25,14 +25,6 @@
 #include <string>
 
 namespace zelmvik {
-
-namespace native {
-void destroy(SDL_Window *window);
-}
-struct SdlWindowDeleter {
-    void operator()(SDL_Window *w) const { native::destroy(w); }
-};
-using SdlWindowPtr = std::unique_ptr<SDL_Window, SdlWindowDeleter>;
 
 struct SdlContextDeleter {
     void operator()(void *c) const { SDL_GL_DeleteContext(c); }
@@ -68,8 +60,8 @@ struct Window {
     bool refuses_screensaver = false;
     bool destroying = false;
     int reported_width = -1, reported_height = -1; // last WM_SIZE
-    // The SDL window behind it, made once, when it is first needed (native/native.h).
-    SdlWindowPtr sdl;
+    // The SDL window behind it, made once, when it is first needed (sdl_window.cpp).
+    native::WindowPtr sdl;
 };
 
 struct Context {
@@ -85,7 +77,6 @@ class MessageQueue {
     bool take(MSG *msg, HWND filter, UINT min, UINT max, bool remove);
     void post_quit(int code);
     void forget_window(HWND hwnd);
-    void clear();
 
   private:
     std::deque<MSG> posted_;
@@ -111,81 +102,5 @@ struct Layer {
 
 // The one layer of the process, created on first use.
 Layer &layer();
-
-// Starts SDL's video subsystem on first need; false when no display can be opened.
-bool video();
-// Whether SDL 3 runs under SDL 2's API (sdl2-compat), rather than a classic SDL 2.
-bool sdl3_underneath();
-
-// The primary monitor, as SDL counts displays; screen positions from Windows' (counted from
-// the primary's corner) to SDL's (counted from the desktop's) and back (primary_display.cpp).
-// On Wayland, which has no primary, the output the last message box was shown on stands for
-// it: where the person is looking, and where the compositor puts what comes next.
-int primary_display();
-void box_shown_on(const SDL_Rect &monitor);
-SDL_Point to_sdl_position(int x, int y);
-POINT from_sdl_position(int x, int y);
-// Which of SDL's drivers the windows are on (neither before video() has started one).
-bool on_x11();
-bool on_wayland();
-// On Wayland: ends the process, as a lost X display does, once the compositor behind the
-// window's connection hangs up (checked on the side for the rest of the process).
-void guard_compositor_connection(SDL_Window *window);
-// Ends the process, as a lost X display does, when SDL's quit event came from a Wayland
-// compositor that has gone away rather than from a signal.
-void end_process_if_compositor_gone();
-
-const WindowClass *find_class(LPCSTR name, HINSTANCE instance, std::string *key);
-Window *find_window(HWND hwnd);
-Window *window_of_dc(HDC hdc);
-Window *window_of_sdl_id(Uint32 id);
-// Drops a window from the tables and whatever refers to it (its device context, its fonts'
-// selection, its posted messages), its SDL window with it.
-void forget_window(HWND hwnd);
-
-// How a message reaches the window procedure: sent, synchronously, as Windows sends what a
-// call causes; or posted to the queue with the time given, as input and the window manager's
-// doings come.
-enum class Delivery { sent, posted };
-void deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, Delivery how, DWORD time = 0);
-// Calls the window procedure synchronously, as Windows does for the messages it sends.
-LRESULT send_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-// WM_ACTIVATE for state (WA_ACTIVE, WA_INACTIVE) with the window's minimised flag, `other`
-// the window that loses or gains the activation in its place; the window's and the thread's
-// activation follow.
-void tell_activation(Window &w, WORD state, HWND other, Delivery how, DWORD time = 0);
-// WM_SIZE of kind (SIZE_RESTORED, ...) with the window's client size, which is noted as
-// reported.
-void tell_size(Window &w, WPARAM kind, Delivery how, DWORD time = 0);
-// Takes activation and focus away from the window, sending what Windows sends.
-void deactivate_window(HWND hwnd);
-
-// Screen saver inhibited while any shown window refuses it.
-void update_screensaver();
-
-// Windows' frame for a style: how far the outer rectangle reaches beyond the client area.
-RECT frame_for_style(DWORD style, BOOL menu, DWORD ex_style);
-
-// The pixel formats the layer offers, numbered from 1 as ChoosePixelFormat returns them.
-const PixelFormat *pixel_format(int index);
-// SDL's GL attributes for a format; they choose the visual of the next OpenGL window.
-void apply_gl_attributes(const PixelFormat &f);
-
-// Asks the driver to wait for the display's refresh when the window's frames are presented,
-// as WGL's default swap interval of 1 does. It follows every make-current: SDL 2 (2.26, 2.32)
-// resets the interval there; SDL 3 keeps it, and asking again changes nothing (its sessions
-// keep the display's pace with it too).
-void take_swap_interval(Window &w);
-
-// Keeps Mesa's driver loaded to the end of the process (sanitized builds; else nothing).
-void keep_gl_driver_loaded();
-
-// What a message box does while it waits for its answer: it starts the video, the GL driver
-// and the fonts, so that the first window costs what any later one does.
-dialog::WaitingWork warm_up_while_box_waits();
-
-// Turns waiting SDL events into posted messages.
-void pump_events();
 
 } // namespace zelmvik

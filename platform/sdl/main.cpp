@@ -1,7 +1,7 @@
 #define SDL_MAIN_HANDLED
 
 #include "platform/command_line/command_line.h"
-#include "platform/win32.h"
+#include "platform/windows_names.h"
 
 #include <cstdio>
 #include <string>

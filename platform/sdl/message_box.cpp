@@ -1,8 +1,9 @@
 #include "platform/backend/choice.h"
 #include "platform/dialog/box.h"
 #include "platform/sdl/layer.h"
-#include "platform/sdl/win32_names.h"
+#include "platform/sdl/video.h"
 #include "platform/text/cp1252.h"
+#include "platform/windows_names.h"
 
 #include <cstdio>
 

@@ -1,7 +1,9 @@
+#include "platform/sdl/messages.h"
 #include "platform/sdl/keys.h"
 #include "platform/sdl/layer.h"
 #include "platform/sdl/native/native.h"
-#include "platform/sdl/win32_names.h"
+#include "platform/sdl/windows.h"
+#include "platform/windows_names.h"
 
 using namespace zelmvik;
 
@@ -57,13 +59,16 @@ static void system_command(HWND hWnd, WPARAM command) {
         return;
     switch (command & 0xFFF0) { // the low four bits are Windows' own
     case SC_MINIMIZE:
-        native::minimise(*w);
+        if (w->sdl)
+            native::minimise(w->sdl.get());
         break;
     case SC_MAXIMIZE:
-        native::maximise(*w);
+        if (w->sdl)
+            native::maximise(w->sdl.get());
         break;
     case SC_RESTORE:
-        native::restore(*w);
+        if (w->sdl)
+            native::restore(w->sdl.get());
         break;
     case SC_CLOSE:
         send_message(hWnd, WM_CLOSE, 0, 0);

@@ -52,10 +52,13 @@ std::string watchdog_path(std::string *why) {
 }
 
 // The watchdog's first line: ready once it has noted the display's configuration, which must
-// happen before the mode changes; or why it cannot watch this display.
+// happen before the mode changes; or why it cannot watch this display. It notes it in a few
+// milliseconds; a watchdog that has not answered in seconds is not waited for any longer.
+const int ready_within_ms = 3000;
+
 bool wait_ready(int fd, std::string *why) {
     pollfd p = {fd, POLLIN, 0};
-    if (poll(&p, 1, 3000) != 1) {
+    if (poll(&p, 1, ready_within_ms) != 1) {
         *why = "it did not answer within 3 s";
         return false;
     }

@@ -19,20 +19,27 @@ static int stock_index(HINSTANCE instance, LPCSTR name, uintptr_t first, int cou
     return static_cast<int>(id - first);
 }
 
+static uintptr_t id_of(LPCSTR resource) {
+    return reinterpret_cast<uintptr_t>(resource);
+}
+
 HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
-    // IDI_APPLICATION 32512 .. IDI_WINLOGO 32517
-    int i = stock_index(hInstance, lpIconName, 32512, 6);
+    int i = stock_index(hInstance, lpIconName, id_of(IDI_APPLICATION),
+                        static_cast<int>(id_of(IDI_WINLOGO) - id_of(IDI_APPLICATION) + 1));
     return i < 0 ? NULL : reinterpret_cast<HICON>(&stock_icons[i]);
 }
 
+// IDC_ARROW .. IDC_UPARROW, then IDC_SIZE .. IDC_HELP, where Windows has no cursor for 32647.
 HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName) {
-    // IDC_ARROW 32512 .. IDC_UPARROW 32516, then IDC_SIZE 32640 .. IDC_HELP 32651 (no 32647).
-    int i = stock_index(hInstance, lpCursorName, 32512, 5);
+    const int first_run = static_cast<int>(id_of(IDC_UPARROW) - id_of(IDC_ARROW) + 1);
+    int i = stock_index(hInstance, lpCursorName, id_of(IDC_ARROW), first_run);
     if (i < 0) {
-        i = stock_index(hInstance, lpCursorName, 32640, 12);
-        if (i < 0 || i == 7)
+        const int gap = 32647 - static_cast<int>(id_of(IDC_SIZE));
+        i = stock_index(hInstance, lpCursorName, id_of(IDC_SIZE),
+                        static_cast<int>(id_of(IDC_HELP) - id_of(IDC_SIZE) + 1));
+        if (i < 0 || i == gap)
             return NULL;
-        i += 5;
+        i += first_run;
     }
     return reinterpret_cast<HCURSOR>(&stock_cursors[i]);
 }

@@ -1,17 +1,25 @@
+#include "platform/report/trace.h"
 #include "platform/sdl/fault.h"
+#include "platform/sdl/gl.h"
 #include "platform/sdl/layer.h"
-#include "platform/sdl/native/native.h"
-#include "platform/sdl/win32_names.h"
+#include "platform/sdl/video.h"
+#include "platform/sdl/windows.h"
+#include "platform/windows_names.h"
 
 #include <cstring>
+#include <iterator>
 
 using namespace zelmvik;
 
-// Formats are every combination of these, so an index is a mixed-radix number.
+// Formats are every combination of these, so an index is a mixed-radix number: the colour,
+// the depth buffer, the stencil, and double or single buffering, in that order.
 static const int colours[] = {16, 24, 32}; // 5/6/5, 8/8/8, 8/8/8 + 8 alpha
 static const int depths[] = {0, 16, 24, 32};
 static const int stencils[] = {0, 8};
-static const int format_count = 3 * 4 * 2 * 2;
+static const int bufferings = 2;
+static const int colour_count = std::size(colours), depth_count = std::size(depths),
+                 stencil_count = std::size(stencils);
+static const int format_count = colour_count * depth_count * stencil_count * bufferings;
 
 namespace zelmvik {
 
@@ -35,16 +43,6 @@ const PixelFormat *pixel_format(int index) {
                     }
     }
     return index >= 1 && index <= format_count ? &table[index - 1] : nullptr;
-}
-
-void apply_gl_attributes(const PixelFormat &f) {
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, f.red);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, f.green);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, f.blue);
-    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, f.alpha);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, f.depth);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, f.stencil);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, f.double_buffer ? 1 : 0);
 }
 
 } // namespace zelmvik
@@ -76,10 +74,10 @@ int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR *ppfd) {
         (ppfd->dwFlags & (PFD_STEREO | PFD_DRAW_TO_BITMAP)))
         return 0; // no colour-index, GDI-only, stereo or bitmap formats here
     int colour = ppfd->cAlphaBits ? 2 : screen_colour();
-    int depth = position(depths, 4, ppfd->cDepthBits);
+    int depth = position(depths, depth_count, ppfd->cDepthBits);
     int stencil = ppfd->cStencilBits ? 1 : 0;
     int single = (ppfd->dwFlags & PFD_DOUBLEBUFFER) ? 0 : 1;
-    return 1 + ((colour * 4 + depth) * 2 + stencil) * 2 + single;
+    return 1 + ((colour * depth_count + depth) * stencil_count + stencil) * bufferings + single;
 }
 
 // The window's SDL window is made now, an OpenGL one with the visual for the format; one
@@ -94,8 +92,15 @@ BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {
         return FALSE;
     if (w->pixel_format)
         return w->pixel_format == format; // a window's format is set once
-    if (!native::make(*w, f))
+    if (!make_sdl_window(*w, f))
         return FALSE;
+    trace(Channel::gl,
+          "window %p: pixel format %d (%d/%d/%d/%d, depth %d, stencil %d%s), the "
+          "window has %d/%d/%d/%d, depth %d, stencil %d",
+          static_cast<void *>(w->hwnd), format, f->red, f->green, f->blue, f->alpha, f->depth,
+          f->stencil, f->double_buffer ? ", double-buffered" : "", w->actual_format.red,
+          w->actual_format.green, w->actual_format.blue, w->actual_format.alpha,
+          w->actual_format.depth, w->actual_format.stencil);
     w->pixel_format = format;
     return TRUE;
 }

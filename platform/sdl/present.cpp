@@ -9,7 +9,10 @@
 // upstream: none: a software GLX has no refresh to wait for, and refuses any swap interval
 // goes when: never, while the layer runs on Mesa's software GLX
 #include "platform/pacing/pacer.h"
+#include "platform/report/trace.h"
+#include "platform/sdl/gl.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/windows.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -59,10 +62,18 @@ int refresh_rate(SDL_Window *window) {
 void take_swap_interval(Window &w) {
     if (never_wait()) {
         SDL_GL_SetSwapInterval(0);
+        if (!w.presented)
+            trace(Channel::gl, "window %p: vblank_mode=0, no waiting for the refresh",
+                  static_cast<void *>(w.hwnd));
         w.driver_waits = false;
         return;
     }
-    w.driver_waits = SDL_GL_SetSwapInterval(1) == 0;
+    const bool waits = SDL_GL_SetSwapInterval(1) == 0;
+    if (waits != w.driver_waits || !w.presented)
+        trace(Channel::gl, "window %p: %s", static_cast<void *>(w.hwnd),
+              waits ? "the driver waits for the refresh (swap interval 1)"
+                    : "the driver cannot wait for the refresh: the layer paces SwapBuffers");
+    w.driver_waits = waits;
 }
 
 } // namespace zelmvik

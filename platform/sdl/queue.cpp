@@ -14,8 +14,12 @@ void MessageQueue::post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, D
     posted_.push_back(m);
 }
 
+// PeekMessageA's window of -1: only the messages posted to the thread itself (Windows names
+// no constant for it).
+static const HWND thread_itself = reinterpret_cast<HWND>(-1);
+
 static bool passes(const MSG &m, HWND filter, UINT min, UINT max) {
-    if (filter == reinterpret_cast<HWND>(-1)) {
+    if (filter == thread_itself) {
         if (m.hwnd)
             return false; // only messages posted to the thread itself
     } else if (filter && m.hwnd != filter) {
@@ -37,7 +41,7 @@ bool MessageQueue::take(MSG *msg, HWND filter, UINT min, UINT max, bool remove) 
     MSG quit = {};
     quit.message = WM_QUIT;
     quit.wParam = static_cast<WPARAM>(quit_code_);
-    if (!quit_ || !passes(quit, filter == reinterpret_cast<HWND>(-1) ? NULL : filter, min, max))
+    if (!quit_ || !passes(quit, filter == thread_itself ? NULL : filter, min, max))
         return false;
     *msg = quit;
     if (remove)
@@ -54,12 +58,6 @@ void MessageQueue::forget_window(HWND hwnd) {
     posted_.erase(std::remove_if(posted_.begin(), posted_.end(),
                                  [hwnd](const MSG &m) { return m.hwnd == hwnd; }),
                   posted_.end());
-}
-
-void MessageQueue::clear() {
-    posted_.clear();
-    quit_ = false;
-    quit_code_ = 0;
 }
 
 } // namespace zelmvik

@@ -1,50 +1,10 @@
-#include "platform/sdl/layer.h"
+#include "platform/sdl/display_settings.h"
+#include "platform/sdl/messages.h"
 #include "platform/sdl/native/native.h"
-#include "platform/sdl/win32_names.h"
+#include "platform/sdl/windows.h"
+#include "platform/windows_names.h"
 
 using namespace zelmvik;
-
-// Moves the activation to hwnd (or to nothing), telling both windows, as Windows sends it.
-static void activate(HWND hwnd) {
-    Layer &l = layer();
-    HWND old = l.active;
-    if (old == hwnd)
-        return;
-    if (Window *o = find_window(old))
-        tell_activation(*o, WA_INACTIVE, hwnd, Delivery::sent);
-    if (Window *w = find_window(hwnd))
-        tell_activation(*w, WA_ACTIVE, old, Delivery::sent);
-}
-
-static HWND focus(HWND hwnd) {
-    Layer &l = layer();
-    HWND old = l.focus;
-    if (old == hwnd)
-        return old;
-    l.focus = hwnd;
-    if (find_window(old))
-        send_message(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
-    if (Window *w = find_window(hwnd)) {
-        if (w->visible)
-            native::take_keyboard(*w);
-        send_message(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
-    }
-    return old;
-}
-
-namespace zelmvik {
-
-void update_screensaver() {
-    if (!SDL_WasInit(SDL_INIT_VIDEO))
-        return;
-    bool refused = false;
-    for (const auto &w : layer().windows)
-        refused = refused || (w.second->visible && w.second->refuses_screensaver);
-    if (refused)
-        SDL_DisableScreenSaver();
-    else
-        SDL_EnableScreenSaver();
-}
 
 // Called from ShowWindow's first showing: the window is asked whether the screen saver may
 // run. DefWindowProcA clears the refusal; a procedure that swallows the command keeps it.
@@ -55,24 +15,18 @@ static void ask_screensaver(HWND hwnd) {
     update_screensaver();
 }
 
-void deactivate_window(HWND hwnd) {
-    Layer &l = layer();
-    if (l.active == hwnd)
-        activate(NULL);
-    if (l.focus == hwnd)
-        focus(NULL);
-}
-
-} // namespace zelmvik
-
 static void show(HWND hwnd, bool activating) {
     Window *w = find_window(hwnd);
-    native::show(*w);
+    if (!w->sdl && !make_sdl_window(*w, nullptr))
+        return;
+    native::show(w->sdl.get());
     w->visible = true;
+    if (w->fullscreen)
+        switched_mode_shown(*w);
     send_message(hwnd, WM_SHOWWINDOW, TRUE, 0);
     if (activating && find_window(hwnd)) {
-        activate(hwnd);
-        focus(hwnd);
+        activate(hwnd, Delivery::sent);
+        set_focus(hwnd, Delivery::sent);
     }
     if ((w = find_window(hwnd)))
         tell_size(*w, SIZE_RESTORED, Delivery::sent);
@@ -88,7 +42,8 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     switch (nCmdShow) {
     case SW_HIDE:
         if (w->visible) {
-            native::hide(*w);
+            if (w->sdl)
+                native::hide(w->sdl.get());
             w->visible = false;
             send_message(hWnd, WM_SHOWWINDOW, FALSE, 0);
             deactivate_window(hWnd);
@@ -100,14 +55,14 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     case SW_SHOWMINNOACTIVE:
         if (!w->visible)
             show(hWnd, false);
-        if ((w = find_window(hWnd)))
-            native::minimise(*w);
+        if ((w = find_window(hWnd)) && w->sdl)
+            native::minimise(w->sdl.get());
         break;
     default:
         if (!w->visible)
             show(hWnd, nCmdShow != SW_SHOWNOACTIVATE && nCmdShow != SW_SHOWNA);
-        else if (nCmdShow == SW_RESTORE && w->minimised)
-            native::restore(*w);
+        else if (nCmdShow == SW_RESTORE && w->minimised && w->sdl)
+            native::restore(w->sdl.get());
         break;
     }
     return was_visible;
@@ -124,9 +79,9 @@ BOOL WINAPI SetForegroundWindow(HWND hWnd) {
     // A Wayland surface is mapped with its first frame; until then there is nothing to
     // raise, and the compositor gives a newly mapped window the keyboard by its own rules.
     // sway 1.7 even crashes on an activation request for a window it has not mapped.
-    if (w->visible && (w->presented || !on_wayland()))
-        native::raise(*w);
-    activate(hWnd);
+    if (w->visible && w->sdl && (w->presented || !native::on_wayland()))
+        native::raise(w->sdl.get());
+    activate(hWnd, Delivery::sent);
     return TRUE;
 }
 
@@ -134,6 +89,6 @@ HWND WINAPI SetFocus(HWND hWnd) {
     if (hWnd && !find_window(hWnd))
         return NULL; // ERROR_INVALID_WINDOW_HANDLE
     if (hWnd)
-        activate(hWnd);
-    return focus(hWnd);
+        activate(hWnd, Delivery::sent);
+    return set_focus(hWnd, Delivery::sent);
 }

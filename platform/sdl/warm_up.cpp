@@ -1,5 +1,7 @@
+#include "platform/sdl/gl.h"
 #include "platform/sdl/layer.h"
 #include "platform/sdl/native/native.h"
+#include "platform/sdl/video.h"
 
 #include "platform/dialog/waiting_work.h"
 #include "platform/font/font_layer.h"
@@ -43,10 +45,10 @@ void probe_gl() {
     Layer &l = layer();
     if (!l.windows.empty() || !l.contexts.empty())
         return;
-    SDL_Window *window = native::hidden_gl_window();
+    SDL_Window *window = native::hidden_gl_window(*pixel_format(1));
     if (!window)
         return;
-    apply_gl_attributes(*pixel_format(1));
+    native::apply_gl_attributes(*pixel_format(1));
     SDL_GLContext context = SDL_GL_CreateContext(window);
     if (!context)
         return;

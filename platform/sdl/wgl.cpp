@@ -1,6 +1,8 @@
 #include "platform/report/report.h"
 #include "platform/sdl/fault.h"
+#include "platform/sdl/gl.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/windows.h"
 
 using namespace zelmvik;
 
@@ -10,7 +12,7 @@ HGLRC WINAPI wglCreateContext(HDC hdc) {
     Window *w = window_of_dc(hdc);
     if (!w || !w->pixel_format)
         return NULL;
-    apply_gl_attributes(*pixel_format(w->pixel_format));
+    native::apply_gl_attributes(*pixel_format(w->pixel_format));
     SDL_Window *previous_window = SDL_GL_GetCurrentWindow();
     SDL_GLContext previous = SDL_GL_GetCurrentContext();
     SDL_GLContext sdl = SDL_GL_CreateContext(w->sdl.get());

@@ -2,7 +2,9 @@
 // whichever way it comes: from a call of the program's (sent) or from the window manager
 // through SDL's events (posted).
 #include "platform/sdl/layer.h"
-#include "platform/sdl/win32_names.h"
+#include "platform/sdl/messages.h"
+#include "platform/sdl/windows.h"
+#include "platform/windows_names.h"
 
 namespace zelmvik {
 

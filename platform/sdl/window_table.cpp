@@ -1,5 +1,9 @@
 #include "platform/font/font_layer.h"
-#include "platform/sdl/layer.h"
+#include "platform/report/trace.h"
+#include "platform/sdl/display_settings.h"
+#include "platform/sdl/messages.h"
+#include "platform/sdl/video.h"
+#include "platform/sdl/windows.h"
 
 namespace zelmvik {
 
@@ -20,15 +24,55 @@ Window *window_of_sdl_id(Uint32 id) {
     return nullptr;
 }
 
-void forget_window(HWND hwnd) {
+void end_window(HWND hwnd, WindowEnd how) {
+    if (how == WindowEnd::destroyed)
+        send_message(hwnd, WM_DESTROY, 0, 0);
+    if (how != WindowEnd::with_the_process)
+        send_message(hwnd, WM_NCDESTROY, 0, 0);
     Layer &l = layer();
     if (Window *w = find_window(hwnd)) {
+        trace(Channel::windows, "window %p ends", static_cast<void *>(hwnd));
         l.dcs.erase(w->hdc);
         zelmvik_font_release_dc(w->hdc);
     }
     l.queue.forget_window(hwnd);
     l.windows.erase(hwnd);
     update_screensaver();
+}
+
+bool make_sdl_window(Window &w, const PixelFormat *format) {
+    native::WindowSpec spec;
+    spec.title = w.title;
+    spec.at = w.placed_by_system ? SDL_Point{static_cast<int>(SDL_WINDOWPOS_UNDEFINED),
+                                             static_cast<int>(SDL_WINDOWPOS_UNDEFINED)}
+                                 : to_sdl_position(w.x, w.y);
+    spec.width = w.width;
+    spec.height = w.height;
+    spec.visible = w.visible;
+    spec.captioned = (w.style & WS_CAPTION) == WS_CAPTION;
+    spec.resizable = (w.style & WS_THICKFRAME) != 0;
+    spec.fullscreen = w.fullscreen;
+    spec.mode = switched_display_mode();
+    PixelFormat actual{};
+    SDL_Window *sdl = native::make(spec, format, &actual);
+    if (!sdl)
+        return false;
+    w.sdl.reset(sdl);
+    if (format)
+        w.actual_format = actual;
+    return true;
+}
+
+void update_screensaver() {
+    if (!SDL_WasInit(SDL_INIT_VIDEO))
+        return;
+    bool refused = false;
+    for (const auto &w : layer().windows)
+        refused = refused || (w.second->visible && w.second->refuses_screensaver);
+    if (refused)
+        SDL_DisableScreenSaver();
+    else
+        SDL_EnableScreenSaver();
 }
 
 } // namespace zelmvik

@@ -15,6 +15,10 @@ const char *wayland_display_named(std::string *why) {
         *why = "WAYLAND_DISPLAY is not set";
         return nullptr;
     }
+    // MEND libwayland-runtime-dir-complaint
+    // library: libwayland-client 1.21, 1.23, 1.24
+    // upstream: none: libwayland prints it by design
+    // goes when: libwayland leaves the complaint to its caller
     // Checked here because libwayland would print its own complaint about it.
     const char *runtime = std::getenv("XDG_RUNTIME_DIR");
     if (name[0] != '/' && (!runtime || runtime[0] != '/')) {

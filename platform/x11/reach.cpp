@@ -16,6 +16,10 @@ namespace zelmvik {
 
 namespace {
 
+// MEND xcb-refusal-on-stderr
+// library: libxcb 1.15, 1.17
+// upstream: none: libxcb documents that it prints the server's reason
+// goes when: libxcb hands a server's refusal to its caller instead of printing it
 // libxcb writes a server's refusal ("Authorization required, ...") straight to standard
 // error. While a probe runs, that goes into a pipe instead and becomes the probe's reason.
 class StderrCaught {

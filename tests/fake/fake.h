@@ -7,7 +7,7 @@
 // also logs what it took: "... -> WM_KEYDOWN(hwnd1, 0x1b, 0x0)" or "... -> idle".
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/windows_names.h"
 
 #include <functional>
 #include <string>

@@ -1,7 +1,7 @@
 // Shows one message box through the layer's own MessageBoxA, so that a test can compare the
 // box the program shows with the box these exact arguments give.
 // Usage: show-box STYLE CAPTION TEXT   (STYLE in C notation, e.g. 0x30); prints the answer.
-#include "platform/win32.h"
+#include "platform/windows_names.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,9 @@
 // Pixel formats, contexts, display modes: what the program builds its window from.
 #include "support.h"
 
+#include "platform/sdl/gl.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/windows.h"
 
 #include <gtest/gtest.h>
 

@@ -70,11 +70,13 @@ TEST_F(Keys, SdlKeycodesBecomeVirtualKeysWithScanCodes) {
         EXPECT_EQ(got[0].message, UINT(WM_KEYDOWN)) << SDL_GetKeyName(k.sdl);
         EXPECT_EQ(got[0].wParam, k.vk) << SDL_GetKeyName(k.sdl);
         EXPECT_EQ(got[0].hwnd, window.hwnd());
-        DWORD down = 1u | DWORD(k.scan) << 16 | (k.extended ? 1u << 24 : 0);
+        // The repeat count 1, the scan code and the extended flag in the high word.
+        DWORD down = 1u | DWORD(MAKELONG(0, k.scan | (k.extended ? KF_EXTENDED : 0)));
         EXPECT_EQ(DWORD(got[0].lParam), down) << SDL_GetKeyName(k.sdl);
         EXPECT_EQ(got[1].message, UINT(WM_KEYUP));
         EXPECT_EQ(got[1].wParam, k.vk);
-        EXPECT_EQ(DWORD(got[1].lParam), down | 3u << 30) << SDL_GetKeyName(k.sdl);
+        EXPECT_EQ(DWORD(got[1].lParam), down | DWORD(MAKELONG(0, KF_REPEAT | KF_UP)))
+            << SDL_GetKeyName(k.sdl);
     }
 }
 
@@ -91,9 +93,9 @@ TEST_F(Keys, AutoRepeatIsAnotherKeyDownWithThePreviousStateBit) {
     ASSERT_EQ(got.size(), 3u);
     for (const MSG &m : got)
         EXPECT_EQ(m.message, UINT(WM_KEYDOWN));
-    EXPECT_FALSE(got[0].lParam & (1 << 30));
-    EXPECT_TRUE(got[1].lParam & (1 << 30));
-    EXPECT_TRUE(got[2].lParam & (1 << 30));
+    EXPECT_FALSE(HIWORD(got[0].lParam) & KF_REPEAT);
+    EXPECT_TRUE(HIWORD(got[1].lParam) & KF_REPEAT);
+    EXPECT_TRUE(HIWORD(got[2].lParam) & KF_REPEAT);
 }
 
 TEST_F(Keys, AltAndF10AreSystemKeys) {

@@ -1,6 +1,7 @@
 #include "support.h"
 
 #include "platform/sdl/layer.h"
+#include "platform/sdl/windows.h"
 
 namespace zelmvik_test {
 

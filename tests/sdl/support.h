@@ -2,7 +2,7 @@
 // and window that clean up after themselves, and the SDL side of a window.
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/windows_names.h"
 
 #include <SDL.h>
 

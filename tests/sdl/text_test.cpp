@@ -2,7 +2,7 @@
 #include "support.h"
 
 #include "platform/text/cp1252.h"
-#include "platform/win32.h"
+#include "platform/windows_names.h"
 
 #include <gtest/gtest.h>
 

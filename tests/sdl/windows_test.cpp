@@ -2,6 +2,8 @@
 #include "support.h"
 
 #include "platform/sdl/layer.h"
+#include "platform/sdl/video.h"
+#include "platform/sdl/windows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,27 +1,53 @@
 // The native windows behind the layer's windows: the only code that makes, shows, hides,
-// makes fullscreen and destroys SDL windows, and asks SDL for the X11 or Wayland objects
-// behind them. The mends that act on native windows are this room's own (native/*.cpp).
-//
-// A layer window gets its SDL window once, when it is first needed: with its pixel format
-// (SetPixelFormat: an OpenGL window with the visual closest to the format), or when it is
-// shown before it has one (a plain window, made again as an OpenGL one should a pixel format
-// follow, as X11 fixes a window's visual when it is made).
+// makes fullscreen and destroys SDL windows, gives them display modes, and asks SDL for the
+// X11 or Wayland objects behind them. It knows SDL and the libraries under it, and nothing of
+// the Windows calls above it. The mends that act on native windows are this room's own
+// (native/*.cpp).
 #pragma once
 
-#include "platform/sdl/layer.h"
+#include "platform/pixel_format.h"
+
+#include <SDL.h>
+
+#include <memory>
+#include <string>
 
 struct wl_display;
 
 namespace zelmvik::native {
 
-// Makes the SDL window behind w from its title, place, size, style and state (shown,
-// fullscreen on the switched mode), an OpenGL one for `format` when given, noting in
-// w.actual_format what its visual really has (on X11, the GLX config closest to `format`).
-// False, with SDL's reason reported and w unchanged, when SDL refuses.
-bool make(Window &w, const PixelFormat *format);
+// Which of SDL's drivers the windows are on (neither before SDL's video has started).
+bool on_x11();
+bool on_wayland();
+// Whether SDL 3 runs under SDL 2's API (sdl2-compat), rather than a classic SDL 2.
+bool sdl3_underneath();
 
-// The SdlWindowPtr deleter's work (layer.h).
+// What an SDL window is made from.
+struct WindowSpec {
+    std::string title; // UTF-8
+    SDL_Point at;      // SDL's position, or SDL_WINDOWPOS_UNDEFINED(_DISPLAY)
+    int width, height;
+    bool visible;
+    bool captioned; // a title bar
+    bool resizable;
+    // Fullscreen on `mode`, the display mode switched to, which it is given as it is made.
+    bool fullscreen;
+    const SDL_DisplayMode *mode;
+};
+
+// Makes an SDL window, an OpenGL one for `format` when given, noting in *actual what its
+// visual really has (on X11, the GLX config closest to `format`). Null, with SDL's reason
+// reported, when SDL refuses.
+SDL_Window *make(const WindowSpec &spec, const PixelFormat *format, PixelFormat *actual);
+
+// Destroys a window made here (a Wayland window with the keyboard is first kept, hidden, until
+// the keyboard has left it).
 void destroy(SDL_Window *window);
+struct WindowDeleter {
+    void operator()(SDL_Window *w) const { destroy(w); }
+};
+using WindowPtr = std::unique_ptr<SDL_Window, WindowDeleter>;
+
 // Destroys the window kept for a Wayland keyboard's leave once it has come or its time is
 // up, or `now`.
 void destroy_kept_window(bool now);
@@ -29,23 +55,35 @@ void destroy_kept_window(bool now);
 // leave), as the process ends and before SDL quits.
 void destroy_own_windows();
 
-// The hidden 1x1 OpenGL window the warm-up draws its first frame in, made on first need and
-// kept for the life of the process; null when SDL refuses it.
-SDL_Window *hidden_gl_window();
+// SDL's GL attributes for a format: they choose the visual of the next OpenGL window.
+void apply_gl_attributes(const PixelFormat &format);
+// The hidden 1x1 OpenGL window (of `format`, the first time) that the warm-up draws its first
+// frame in, made on first need and kept for the life of the process; null when SDL refuses.
+SDL_Window *hidden_gl_window(const PixelFormat &format);
 
-void show(Window &w);
-void hide(Window &w);
-// Makes the window fullscreen on the switched display mode, or windowed; false (with SDL's
-// reason reported) when SDL refuses.
-bool set_fullscreen(Window &w, bool fullscreen);
-void minimise(Window &w);
-void restore(Window &w);
-void maximise(Window &w);
-void raise(Window &w);
-void take_keyboard(Window &w);
+void show(SDL_Window *window);
+void hide(SDL_Window *window);
+// Gives the window the display mode it shows when fullscreen (SDL keeps the desktop's
+// otherwise); false, with SDL's reason reported, when SDL refuses.
+bool give_mode(SDL_Window *window, const SDL_DisplayMode &mode);
+// Makes the window fullscreen on the mode it was given, or windowed; false (with SDL's reason
+// reported) when SDL refuses.
+bool set_fullscreen(SDL_Window *window, bool fullscreen);
+void minimise(SDL_Window *window);
+void restore(SDL_Window *window);
+void maximise(SDL_Window *window);
+void raise(SDL_Window *window);
+void take_keyboard(SDL_Window *window);
+
+// The output a fullscreen window shows, and the mode it really shows there; false where SDL
+// cannot tell.
+bool shown_mode(SDL_Window *window, SDL_Rect *output, SDL_DisplayMode *mode);
 
 // The Wayland connection behind an SDL window; null where SDL runs on another backend. (The
 // X11 window behind one: x11_window.h.)
 wl_display *wayland_display(SDL_Window *window);
+// Ends the process, as a lost X display does, when SDL's quit event came from a Wayland
+// compositor that has gone away rather than from a signal.
+void end_process_if_compositor_gone();
 
 } // namespace zelmvik::native

@@ -1,66 +1,71 @@
-// Showing, hiding, fullscreen and the window manager's states of the SDL window behind a layer
-// window. A window shown before it has a pixel format gets a plain SDL window here.
+// Showing, hiding, fullscreen and the window manager's states of SDL windows.
 #include "platform/report/report.h"
-#include "platform/sdl/display_modes/display_modes.h"
+#include "platform/report/trace.h"
 #include "platform/sdl/native/native.h"
 #include "platform/sdl/native/without_window_manager.h"
 
 namespace zelmvik::native {
 
-void show(Window &w) {
-    if (!w.sdl && !make(w, nullptr))
-        return;
-    if (w.fullscreen) {
-        show_fullscreen(w.sdl.get());
-        switched_mode_shown(w.sdl.get());
-    } else {
-        SDL_ShowWindow(w.sdl.get());
-    }
+void show(SDL_Window *window) {
+    if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN)
+        show_fullscreen(window);
+    else
+        SDL_ShowWindow(window);
 }
 
-void hide(Window &w) {
-    if (w.sdl)
-        SDL_HideWindow(w.sdl.get());
+void hide(SDL_Window *window) {
+    SDL_HideWindow(window);
 }
 
-bool set_fullscreen(Window &w, bool fullscreen) {
-    if (!w.sdl)
-        return true; // made fullscreen or not as it is made
-    if (fullscreen)
-        give_switched_mode(w.sdl.get());
-    if (set_fullscreen_state(w.sdl.get(), fullscreen) != 0) {
+// MEND sdl2-compat-closest-mode
+// library: sdl2-compat 2.32.54 (SDL 3.2), 2.32.74 (SDL 3.4)
+// upstream: none: sdl2-compat asks SDL 3 for the closest fullscreen mode by design
+// goes when: never, while sdl2-compat asks for the closest mode
+// A window about to be made fullscreen is given the switched mode, one the display lists:
+// SDL 3, which sdl2-compat asks for the closest fullscreen mode and which takes the desktop's
+// where none is close, gets that very mode, as SDL 2 does (SDL 2 would keep the desktop's).
+bool give_mode(SDL_Window *window, const SDL_DisplayMode &mode) {
+    if (SDL_SetWindowDisplayMode(window, &mode) == 0)
+        return true;
+    report("SDL cannot give a window the display mode %dx%d: %s", mode.w, mode.h, SDL_GetError());
+    return false;
+}
+
+bool set_fullscreen(SDL_Window *window, bool fullscreen) {
+    if (set_fullscreen_state(window, fullscreen) != 0) {
         report("SDL cannot take a window %s fullscreen: %s", fullscreen ? "to" : "out of",
                SDL_GetError());
         return false;
     }
-    if (fullscreen && w.visible)
-        switched_mode_shown(w.sdl.get());
+    trace(Channel::windows, "SDL window %u %s", SDL_GetWindowID(window),
+          fullscreen ? "fullscreen" : "windowed");
     return true;
 }
 
-void minimise(Window &w) {
-    if (w.sdl)
-        SDL_MinimizeWindow(w.sdl.get());
+bool shown_mode(SDL_Window *window, SDL_Rect *output, SDL_DisplayMode *mode) {
+    const int display = SDL_GetWindowDisplayIndex(window);
+    return display >= 0 && SDL_GetDisplayBounds(display, output) == 0 &&
+           SDL_GetCurrentDisplayMode(display, mode) == 0;
 }
 
-void restore(Window &w) {
-    if (w.sdl)
-        SDL_RestoreWindow(w.sdl.get());
+void minimise(SDL_Window *window) {
+    SDL_MinimizeWindow(window);
 }
 
-void maximise(Window &w) {
-    if (w.sdl)
-        SDL_MaximizeWindow(w.sdl.get());
+void restore(SDL_Window *window) {
+    SDL_RestoreWindow(window);
 }
 
-void raise(Window &w) {
-    if (w.sdl)
-        SDL_RaiseWindow(w.sdl.get());
+void maximise(SDL_Window *window) {
+    SDL_MaximizeWindow(window);
 }
 
-void take_keyboard(Window &w) {
-    if (w.sdl)
-        SDL_SetWindowInputFocus(w.sdl.get());
+void raise(SDL_Window *window) {
+    SDL_RaiseWindow(window);
+}
+
+void take_keyboard(SDL_Window *window) {
+    SDL_SetWindowInputFocus(window);
 }
 
 } // namespace zelmvik::native

@@ -1,7 +1,8 @@
 // Making and destroying SDL windows, and asking SDL what is behind them: the only calls of
 // SDL_CreateWindow, SDL_DestroyWindow and SDL_GetWindowWMInfo in the layer.
 #include "platform/report/report.h"
-#include "platform/sdl/display_modes/display_modes.h"
+#include "platform/report/trace.h"
+#include "platform/sdl/native/made.h"
 #include "platform/sdl/native/native.h"
 #include "platform/sdl/native/x11_window.h"
 #include "platform/x11/glx_visual.h"
@@ -9,21 +10,25 @@
 
 #include <SDL_syswm.h>
 
+#include <set>
 #include <string>
 
 namespace zelmvik::native {
 
 namespace {
 
-Uint32 flags_of(const Window &w, bool opengl) {
-    Uint32 flags = w.visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
-    if ((w.style & WS_CAPTION) != WS_CAPTION)
+// Every window made here and not yet destroyed.
+std::set<SDL_Window *> made;
+
+Uint32 flags_of(const WindowSpec &spec, bool opengl) {
+    Uint32 flags = spec.visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
+    if (!spec.captioned)
         flags |= SDL_WINDOW_BORDERLESS;
-    if (w.style & WS_THICKFRAME)
+    if (spec.resizable)
         flags |= SDL_WINDOW_RESIZABLE;
     if (opengl)
         flags |= SDL_WINDOW_OPENGL;
-    if (w.fullscreen)
+    if (spec.fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN;
     return flags;
 }
@@ -36,7 +41,7 @@ std::string visual_for(const PixelFormat &format, PixelFormat *got) {
     *got = format;
     if (!on_x11())
         return "";
-    X11Window x = x11_window(hidden_gl_window());
+    X11Window x = x11_window(hidden_gl_window(format));
     VisualID visual =
         x.display ? choose_glx_visual(x.display, DefaultScreen(x.display), format, got) : 0;
     if (!visual)
@@ -61,6 +66,7 @@ void destroy_now(SDL_Window *window) {
         attributes.colormap != DefaultColormapOfScreen(attributes.screen))
         colormap = attributes.colormap;
 
+    made.erase(window);
     SDL_DestroyWindow(window);
 
     if (colormap != None) {
@@ -81,6 +87,7 @@ void destroy_now(SDL_Window *window) {
 // repeat another F1 to the next window. So a window with the keyboard is hidden and kept
 // until the keyboard has left it, for a few seconds at most: the leave stops the repeat and
 // releases the keys, and their release reaches the window that has the keyboard next.
+const Uint64 kept_for_ms = 5000;
 struct KeptWindow {
     SDL_Window *window = nullptr;
     Uint64 until = 0;
@@ -107,44 +114,61 @@ wl_display *wayland_display(SDL_Window *window) {
     return info.info.wl.display;
 }
 
-bool make(Window &w, const PixelFormat *format) {
+SDL_Window *any_made_window() {
+    return made.empty() ? nullptr : *made.begin();
+}
+
+SDL_Window *make(const WindowSpec &spec, const PixelFormat *format, PixelFormat *actual) {
     PixelFormat got{};
     std::string visual = format ? visual_for(*format, &got) : "";
     if (format)
         apply_gl_attributes(*format);
     SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, visual.c_str());
-    SDL_Point at = to_sdl_position(w.x, w.y);
-    if (w.placed_by_system)
-        at.x = at.y = SDL_WINDOWPOS_UNDEFINED;
-    SDL_Window *sdl = SDL_CreateWindow(w.title.c_str(), at.x, at.y, w.width, w.height,
-                                       flags_of(w, format != nullptr));
+    SDL_Window *sdl = SDL_CreateWindow(spec.title.c_str(), spec.at.x, spec.at.y, spec.width,
+                                       spec.height, flags_of(spec, format != nullptr));
     SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, "");
     if (!sdl) {
         report("SDL cannot make %s window: %s", format ? "an OpenGL" : "a", SDL_GetError());
-        return false;
+        return nullptr;
     }
+    made.insert(sdl);
+    trace(Channel::windows, "SDL window %u: %s%dx%d%s%s%s, visual %s", SDL_GetWindowID(sdl),
+          format ? "OpenGL, " : "", spec.width, spec.height, spec.fullscreen ? ", fullscreen" : "",
+          spec.captioned ? ", with a title bar" : "", spec.visible ? ", shown" : "",
+          visual.empty() ? "SDL's own" : visual.c_str());
     guard_compositor_connection(sdl);
     // No text, only keys (video.cpp), in this window too, whatever the SDL underneath does for
     // a new window.
     SDL_StopTextInput();
-    if (w.fullscreen)
-        give_switched_mode(sdl);
-    w.sdl.reset(sdl);
-    if (format)
-        w.actual_format = got;
-    return true;
+    if (spec.fullscreen && spec.mode)
+        give_mode(sdl, *spec.mode);
+    if (format && actual)
+        *actual = got;
+    return sdl;
 }
 
-SDL_Window *hidden_gl_window() {
+SDL_Window *hidden_gl_window(const PixelFormat &format) {
     static bool tried = false;
     if (!tried && SDL_WasInit(SDL_INIT_VIDEO)) {
         tried = true;
-        apply_gl_attributes(*pixel_format(1));
+        apply_gl_attributes(format);
         hidden = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-        if (hidden)
+        if (hidden) {
+            made.insert(hidden);
             guard_compositor_connection(hidden);
+        }
     }
     return hidden;
+}
+
+void apply_gl_attributes(const PixelFormat &f) {
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, f.red);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, f.green);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, f.blue);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, f.alpha);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, f.depth);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, f.stencil);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, f.double_buffer ? 1 : 0);
 }
 
 void destroy_kept_window(bool now) {
@@ -160,7 +184,7 @@ void destroy(SDL_Window *window) {
     if (on_wayland() && SDL_GetKeyboardFocus() == window) {
         destroy_kept_window(true);
         SDL_HideWindow(window);
-        kept = {window, SDL_GetTicks64() + 5000};
+        kept = {window, SDL_GetTicks64() + kept_for_ms};
         return;
     }
     destroy_now(window);
