@@ -1,7 +1,7 @@
 #include "platform/backend/choice.h"
 #include "platform/report/report.h"
 #include "platform/report/trace.h"
-#include "platform/wayland/outputs.h"
+#include "platform/wayland/compositor.h"
 #include "platform/wayland/reach.h"
 #include "platform/x11/reach.h"
 
@@ -28,8 +28,9 @@ bool names_a_backend(const char *setting) {
 // program that is not DPI-aware. (Where the compositor scales X11 too, as sway and GNOME do,
 // the X screen has the desktop's units: fewer pixels than the scaled outputs.)
 bool x11_left_unscaled() {
-    WaylandOutputs outputs;
-    return wayland_outputs(&outputs) && leaves_scaling_to_programs(x11_screen_pixels(), outputs);
+    WaylandCompositor outputs;
+    return ask_wayland_compositor(&outputs) &&
+           leaves_scaling_to_programs(x11_screen_pixels(), outputs);
 }
 
 // The backend both libraries use unless the user set one for either; null when no display
@@ -73,7 +74,7 @@ Backend for_library(const char *variable) {
 
 } // namespace
 
-bool leaves_scaling_to_programs(long long x11_pixels, const WaylandOutputs &outputs) {
+bool leaves_scaling_to_programs(long long x11_pixels, const WaylandCompositor &outputs) {
     return outputs.largest_scale > 1 && x11_pixels >= outputs.pixels;
 }
 

@@ -11,7 +11,7 @@
 // and GTK Wayland first; the choice here is the same under each.
 #pragma once
 
-#include "platform/wayland/outputs.h"
+#include "platform/wayland/compositor.h"
 
 namespace zelmvik::backend {
 
@@ -30,6 +30,6 @@ Backend for_gdk();
 // Whether an X screen of `x11_pixels` is an XWayland that leaves a scaled desktop's scaling to
 // its programs (KWin's default): it has the outputs' own pixels, where one the compositor
 // scales (sway's, GNOME's) has fewer, the desktop's units.
-bool leaves_scaling_to_programs(long long x11_pixels, const WaylandOutputs &outputs);
+bool leaves_scaling_to_programs(long long x11_pixels, const WaylandCompositor &outputs);
 
 } // namespace zelmvik::backend

@@ -29,8 +29,7 @@ bool gtk_started = false;
 // upstream: none: GDK 3 decides on the process's end itself
 // goes when: GDK lets its caller say and decide what a lost compositor means
 // GDK says a lost compositor in its own words (a message and _exit, or a fatal error and a
-// core dump); the layer says it as it does for a lost X display. Every other message takes
-// GLib's own way.
+// core dump); the layer says it as it does for a lost X display.
 bool says_compositor_lost(const GLogField *fields, gsize count) {
     const char *domain = "", *message = "";
     for (gsize i = 0; i < count; ++i) {
@@ -45,16 +44,41 @@ bool says_compositor_lost(const GLogField *fields, gsize count) {
             g_str_has_prefix(message, "Error reading events from display"));
 }
 
-GLogWriterOutput log_writer(GLogLevelFlags level, const GLogField *fields, gsize count,
-                            gpointer data) {
-    GdkDisplay *display = gdk_display_get_default();
-    if (display && GDK_IS_WAYLAND_DISPLAY(display) &&
+void end_if_compositor_lost(GdkDisplay *display, const GLogField *fields, gsize count) {
+    if (GDK_IS_WAYLAND_DISPLAY(display) &&
         (says_compositor_lost(fields, count) ||
          wayland_display_lost(gdk_wayland_display_get_wl_display(display))))
         end_process_on_lost_wayland_display();
-    return g_log_writer_default(level, fields, count, data);
 }
 #endif
+
+#ifdef GDK_WINDOWING_X11
+// MEND gdk-x11-destroyed-window-warning
+// library: GTK 3.24.38 (X11; an XWayland whose compositor went away)
+// upstream: none: GDK warns of each window destroyed under it, whoever destroyed it
+// goes when: GDK finds a lost connection before it warns of what went with it
+// An X server that goes away destroys the windows first, and GDK warns of each ("GdkWindow
+// unexpectedly destroyed") before it finds the connection gone. Asking the server settles
+// which it is: a lost one ends the process here, with the layer's one line.
+void end_if_display_lost(GdkDisplay *display, GLogLevelFlags level) {
+    if (GDK_IS_X11_DISPLAY(display) && (level & (G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL)))
+        XSync(gdk_x11_display_get_xdisplay(display), False);
+}
+#endif
+
+// Every other message takes GLib's own way.
+GLogWriterOutput log_writer(GLogLevelFlags level, const GLogField *fields, gsize count,
+                            gpointer data) {
+    if (GdkDisplay *display = gdk_display_get_default()) {
+#ifdef GDK_WINDOWING_WAYLAND
+        end_if_compositor_lost(display, fields, count);
+#endif
+#ifdef GDK_WINDOWING_X11
+        end_if_display_lost(display, level);
+#endif
+    }
+    return g_log_writer_default(level, fields, count, data);
+}
 
 // Whichever display GTK runs on, losing it ends the process the same way.
 void end_process_on_lost_display_of(GdkDisplay *display) {
@@ -68,12 +92,8 @@ void end_process_on_lost_display_of(GdkDisplay *display) {
     if (GDK_IS_X11_DISPLAY(display))
         end_process_on_lost_display();
 #endif
-#ifdef GDK_WINDOWING_WAYLAND
     // GDK logs through GLib's structured log, whose writer can be set once per process.
-    if (GDK_IS_WAYLAND_DISPLAY(display))
-        g_log_set_writer_func(log_writer, nullptr, nullptr);
-#endif
-    (void)display;
+    g_log_set_writer_func(log_writer, nullptr, nullptr);
 }
 
 } // namespace

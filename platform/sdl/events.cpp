@@ -34,6 +34,10 @@ static void window_event(const SDL_WindowEvent &e) {
         tell_size(*w, SIZE_MAXIMIZED, Delivery::posted, e.timestamp);
         break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
+        // The window that covers the switched mode keeps the mode's size, as on Windows, where
+        // the display has it: shown larger, its picture is scaled (scaled_presentation.h).
+        if (w->fullscreen)
+            break;
         w->width = e.data1;
         w->height = e.data2;
         if (!w->minimised && (w->width != w->reported_width || w->height != w->reported_height))

@@ -60,6 +60,12 @@ struct Window {
     bool refuses_screensaver = false;
     bool destroying = false;
     int reported_width = -1, reported_height = -1; // last WM_SIZE
+    // Shown scaled: the display shows more pixels than the mode the window covers
+    // (scaled_presentation.h); the framebuffer the program draws into meanwhile, and the
+    // context it was made in.
+    bool scaled = false;
+    unsigned stand_in = 0;
+    HGLRC stand_in_context = nullptr;
     // The SDL window behind it, made once, when it is first needed (sdl_window.cpp).
     native::WindowPtr sdl;
 };

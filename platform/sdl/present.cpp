@@ -12,6 +12,7 @@
 #include "platform/report/trace.h"
 #include "platform/sdl/gl.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/scaled_presentation.h"
 #include "platform/sdl/windows.h"
 
 #include <cerrno>
@@ -91,7 +92,21 @@ BOOL WINAPI SwapBuffers(HDC hdc) {
         if (at > now)
             sleep_until(at);
     }
-    SDL_GL_SwapWindow(w->sdl.get());
-    w->presented = true;
+    // Only the window whose context is current has its picture where the layer can scale it.
+    const bool current = SDL_GL_GetCurrentWindow() == w->sdl.get();
+    if (current)
+        present_scaled(*w);
+    if (w->presented) {
+        SDL_GL_SwapWindow(w->sdl.get());
+    } else {
+        // A driver that waits for the refresh waits for a window the compositor has shown:
+        // the first frame is not waited for as long as it takes.
+        native::BoundedWait bounded("the window's first frame did not show",
+                                    native::wait_for_the_display_s);
+        SDL_GL_SwapWindow(w->sdl.get());
+        w->presented = true;
+    }
+    if (current)
+        after_present(*w);
     return TRUE;
 }

@@ -112,6 +112,7 @@ bool video() {
     SDL_SetMainReady();
     windows_ways();
     size_in_the_desktops_units();
+    native::choose_decorations();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         unavailable = true;
         report("SDL cannot start its video: %s", SDL_GetError());

@@ -68,7 +68,7 @@ bool piece(int n) {
     case 0:
         if (SDL_WasInit(SDL_INIT_VIDEO))
             return false; // started before the box: the process has paid already
-        if (!video())
+        if (native::video_waits_for_a_seat() || !video())
             return false;
         default_signals_while_windowless();
         return true;

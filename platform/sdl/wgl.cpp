@@ -2,6 +2,7 @@
 #include "platform/sdl/fault.h"
 #include "platform/sdl/gl.h"
 #include "platform/sdl/layer.h"
+#include "platform/sdl/scaled_presentation.h"
 #include "platform/sdl/windows.h"
 
 using namespace zelmvik;
@@ -53,6 +54,7 @@ BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
     }
     l.current_context = hglrc;
     take_swap_interval(*w);
+    draw_for(*w);
     return TRUE;
 }
 
@@ -67,6 +69,8 @@ BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
         SDL_GL_MakeCurrent(NULL, NULL);
         l.current_context = NULL;
     }
+    for (auto &w : l.windows)
+        forget_context(*w.second, hglrc);
     l.contexts.erase(c);
     return TRUE;
 }

@@ -108,9 +108,10 @@ expect_exit() {
 
 # What the program itself wrote: its output less what the libraries under it print of their
 # own (GLib's and GTK's warnings, glycin's word on its sandbox, Mesa's and its EGL's, and the
-# empty lines they leave), which is theirs to say and no fault of the program's.
+# empty lines they leave), which is theirs to say and no fault of the program's, and less its
+# trace, which a session asks for.
 own_output() {
-    grep -avE '^$|^\([^)]*:[0-9]+\): [A-Za-z0-9_-]+-(WARNING|CRITICAL|Message|INFO|DEBUG) \*\*|^WARNING: Glycin |^(MESA|Mesa|libEGL|libGL)[ -:]' \
+    grep -avE '^$|^\([^)]*:[0-9]+\): [A-Za-z0-9_-]+-(WARNING|CRITICAL|Message|INFO|DEBUG) \*\*|^WARNING: Glycin |^(MESA|Mesa|libEGL|libGL)[ -:]|^[a-z-]+: trace [a-z]+: ' \
         "$OUT/program.log" 2>/dev/null
 }
 nothing_said() {
@@ -146,6 +147,29 @@ lit_box() {
 lit_pixels() {
     convert "$OUT/$1.png" -fuzz 4% -fill black -opaque black -fill white +opaque black \
         -colorspace gray -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# The 640x480 picture in screenshot $1 of a whole output, in its own proportion and whole:
+# the line of text as wide as the picture's height makes it (541 pixels at 480 rows), inside
+# the 4:3 part of the output where the compositor puts it: its middle (sway 1.12), or its left
+# (sway 1.10 does not centre a fullscreen surface smaller than the output, as xdg-shell asks).
+check_proportion() {
+    local w h x y width height scale side
+    read -r w h x y <<<"$(lit_box "$1")"
+    read -r width height <<<"$(convert "$OUT/$1.png" -format '%w %h' info:)"
+    x=$((x - 1))
+    scale=$(awk -v h="$height" 'BEGIN { print h / 480 }')
+    log "$1: ${width}x${height}, lit box ${w}x${h} at ($x,$((y - 1))), the picture scaled $scale"
+    awk -v w="$w" -v s="$scale" 'BEGIN { exit !(w > 541 * s * 0.95 && w < 546 * s * 1.05) }' ||
+        fail "$1: the line is $w pixels wide, not $scale times as wide as at 640x480"
+    side=$(((width - height * 4 / 3) / 2))
+    if [ "$x" -ge "$side" ] && [ $((x + w)) -le $((width - side)) ]; then
+        log "$1: the picture in the output's middle, black at both sides"
+    elif [ $((x + w)) -le $((width - 2 * side)) ]; then
+        log "$1: the picture at the output's left, black at the right"
+    else
+        fail "$1: the line ($x..$((x + w))) is in no 4:3 part of the output"
+    fi
 }
 
 # The native program presents its frames at the display's pace, as Windows does: it draws no

@@ -73,7 +73,7 @@ TEST(DisplayModes, ThePrimaryIsSdlsFirstOnX11AndTheLastBoxsOutputOnWayland) {
 }
 
 TEST(Backend, AnXWaylandWithTheOutputsOwnPixelsLeavesScalingToItsPrograms) {
-    zelmvik::WaylandOutputs scaled{3840LL * 2160, 2}, unscaled{1920LL * 1080, 1};
+    zelmvik::WaylandCompositor scaled{3840LL * 2160, 2}, unscaled{1920LL * 1080, 1};
     EXPECT_TRUE(zelmvik::backend::leaves_scaling_to_programs(3840LL * 2160, scaled));
     EXPECT_FALSE(zelmvik::backend::leaves_scaling_to_programs(1920LL * 1080, scaled));
     EXPECT_FALSE(zelmvik::backend::leaves_scaling_to_programs(1920LL * 1080, unscaled));

@@ -22,6 +22,25 @@ bool on_wayland();
 // Whether SDL 3 runs under SDL 2's API (sdl2-compat), rather than a classic SDL 2.
 bool sdl3_underneath();
 
+// Before SDL's video starts: steers SDL away from its Wayland decoration paths that crash or
+// wait for ever (wayland_choices.cpp).
+void choose_decorations();
+// Whether SDL's video must not start yet: on a Wayland compositor without a seat, where SDL 2
+// crashes as it starts.
+bool video_waits_for_a_seat();
+
+// A wait that a compositor or window manager that does not answer could make endless (a
+// window's first showing, its first frame): past `seconds`, the process ends with one line
+// on standard error, status 1, as it does when the display goes away.
+const unsigned wait_for_the_display_s = 15;
+class BoundedWait {
+  public:
+    BoundedWait(const char *what, unsigned seconds);
+    ~BoundedWait();
+    BoundedWait(const BoundedWait &) = delete;
+    BoundedWait &operator=(const BoundedWait &) = delete;
+};
+
 // What an SDL window is made from.
 struct WindowSpec {
     std::string title; // UTF-8

@@ -6,7 +6,9 @@
 
 namespace zelmvik::native {
 
+// SDL waits for the window to be mapped (X11) or configured (Wayland), as long as it takes.
 void show(SDL_Window *window) {
+    BoundedWait bounded("the window did not show", wait_for_the_display_s);
     if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN)
         show_fullscreen(window);
     else

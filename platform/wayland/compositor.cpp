@@ -1,4 +1,4 @@
-#include "platform/wayland/outputs.h"
+#include "platform/wayland/compositor.h"
 #include "platform/wayland/reach.h"
 
 #include <wayland-client.h>
@@ -40,24 +40,33 @@ void on_description(void *, wl_output *, const char *) {}
 const wl_output_listener output_listener = {on_geometry, on_mode, on_done,
                                             on_scale,    on_name, on_description};
 
+struct Asked {
+    std::deque<Output> outputs; // the listeners hold pointers into it
+    WaylandCompositor found;
+};
+
 void on_global(void *data, wl_registry *registry, uint32_t name, const char *interface,
                uint32_t version) {
+    Asked &asked = *static_cast<Asked *>(data);
+    if (std::strcmp(interface, "wl_seat") == 0)
+        asked.found.seat = true;
+    else if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
+        asked.found.server_decorations = true;
+    else if (std::strcmp(interface, "wp_viewporter") == 0)
+        asked.found.viewporter = true;
     if (std::strcmp(interface, wl_output_interface.name) != 0)
         return;
     // Version 2 is the first to tell the scale; nothing later is needed.
-    auto *outputs = static_cast<std::deque<Output> *>(data);
-    outputs->push_back({static_cast<wl_output *>(wl_registry_bind(
-                            registry, name, &wl_output_interface, std::min(version, 2u))),
-                        0, 1});
+    asked.outputs.push_back({static_cast<wl_output *>(wl_registry_bind(
+                                 registry, name, &wl_output_interface, std::min(version, 2u))),
+                             0, 1});
 }
 
 void on_global_remove(void *, wl_registry *, uint32_t) {}
 
 const wl_registry_listener registry_listener = {on_global, on_global_remove};
 
-} // namespace
-
-bool wayland_outputs(WaylandOutputs *result) {
+bool ask(WaylandCompositor *result) {
     const char *handed_over = std::getenv("WAYLAND_SOCKET");
     std::string unnamed;
     if ((handed_over && *handed_over) || !wayland_display_named(&unnamed))
@@ -65,24 +74,31 @@ bool wayland_outputs(WaylandOutputs *result) {
     wl_display *display = wl_display_connect(nullptr);
     if (!display)
         return false;
-    // The listeners hold pointers into it, and an output may come during the second trip.
-    std::deque<Output> outputs;
+    Asked asked;
     wl_registry *registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &registry_listener, &outputs);
+    wl_registry_add_listener(registry, &registry_listener, &asked);
     bool told = wl_display_roundtrip(display) >= 0;
-    for (Output &output : outputs)
+    for (Output &output : asked.outputs)
         if (output.proxy)
             wl_output_add_listener(output.proxy, &output_listener, &output);
+    // An output may come during the second trip.
     told = told && wl_display_roundtrip(display) >= 0;
-    for (const Output &output : outputs) {
-        result->pixels += output.pixels;
-        result->largest_scale = std::max(result->largest_scale, output.scale);
+    for (const Output &output : asked.outputs) {
+        asked.found.pixels += output.pixels;
+        asked.found.largest_scale = std::max(asked.found.largest_scale, output.scale);
         if (output.proxy)
             wl_output_destroy(output.proxy);
     }
     wl_registry_destroy(registry);
     wl_display_disconnect(display);
+    *result = asked.found;
     return told;
+}
+
+} // namespace
+
+bool ask_wayland_compositor(WaylandCompositor *result) {
+    return ask(result);
 }
 
 } // namespace zelmvik
