@@ -21,13 +21,23 @@ static display_modes::Mode mode_of(const SDL_DisplayMode &m) {
 // On Wayland a mode is SDL's scaling of the window to the output, which SDL 2 stretches over
 // an output of another shape (a 4:3 picture 3 times as wide and 2.25 times as high on a 16:9
 // panel). Windows' default GPU scaling keeps a mode's proportion; a mode SDL 2 can show only
-// out of shape is not offered, so the program asks to use a window instead.
+// out of shape is not offered as it is, but shown scaled by the layer (below).
 static bool keeps_only_the_output_shape(int display, SDL_DisplayMode *desktop) {
     return native::on_wayland() && !native::sdl3_underneath() &&
            SDL_GetDesktopDisplayMode(display, desktop) == 0;
 }
 
-// The mode of the primary display that answers the request, as the display lists it.
+// Where the display is a compositor's (Wayland's, or an XWayland's), a mode it does not list
+// is one it cannot set for its programs at all (cage's, say, which scales nothing): the
+// desktop's own mode shows it instead, the layer scaling the picture (scaled_presentation.h)
+// as Windows' GPU scaling shows a mode the panel lacks. A real X server that lists no such
+// mode has none, and says so.
+static bool shows_unlisted_modes_scaled() {
+    return native::on_wayland() || native::on_xwayland();
+}
+
+// The mode of the primary display that answers the request, as the display lists it, or the
+// desktop's own where it shows the request scaled.
 static bool find_mode(const DEVMODEA &dm, SDL_DisplayMode *found) {
     const int display = primary_display();
     std::vector<SDL_DisplayMode> sdl_modes;
@@ -59,9 +69,16 @@ static bool find_mode(const DEVMODEA &dm, SDL_DisplayMode *found) {
               static_cast<unsigned long>(dm.dmBitsPerPel),
               chosen < 0 ? "no mode answers it" : "chose the first that answers it");
     }
-    if (chosen < 0)
+    if (chosen >= 0) {
+        *found = sdl_modes[static_cast<size_t>(chosen)];
+        return true;
+    }
+    if (!shows_unlisted_modes_scaled() || SDL_GetDesktopDisplayMode(display, &desktop) != 0 ||
+        !display_modes::shown_scaled_by(dm, mode_of(desktop)))
         return false;
-    *found = sdl_modes[static_cast<size_t>(chosen)];
+    trace(Channel::modes, "the compositor sets no such mode: its desktop's, %dx%d, shows it scaled",
+          desktop.w, desktop.h);
+    *found = desktop;
     return true;
 }
 
@@ -81,6 +98,9 @@ LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *lpDevMode, DWORD dwFlags) {
     SDL_DisplayMode mode;
     if (!find_mode(*lpDevMode, &mode))
         return DISP_CHANGE_BADMODE;
-    switch_display_mode(mode);
+    const DWORD fields = lpDevMode->dmFields;
+    switch_display_mode(
+        mode, fields & DM_PELSWIDTH ? static_cast<int>(lpDevMode->dmPelsWidth) : mode.w,
+        fields & DM_PELSHEIGHT ? static_cast<int>(lpDevMode->dmPelsHeight) : mode.h);
     return DISP_CHANGE_SUCCESSFUL;
 }

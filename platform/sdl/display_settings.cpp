@@ -6,9 +6,11 @@ namespace zelmvik {
 
 namespace {
 
-// The mode ChangeDisplaySettingsA switched to, until it is asked to put the desktop's back.
+// The mode ChangeDisplaySettingsA switched to, until it is asked to put the desktop's back: the
+// program's size, and SDL's mode that shows it.
 struct SwitchedMode {
     bool active = false;
+    int width = 0, height = 0;
     SDL_DisplayMode mode{};
 };
 SwitchedMode switched;
@@ -26,7 +28,7 @@ const SDL_DisplayMode *switched_display_mode() {
 
 bool covers_switched_mode(const Window &w) {
     return switched.active && (w.style & WS_POPUP) && w.x == 0 && w.y == 0 &&
-           w.width == switched.mode.w && w.height == switched.mode.h;
+           w.width == switched.width && w.height == switched.height;
 }
 
 void fit_to_switched_mode(Window &w) {
@@ -44,7 +46,7 @@ void fit_to_switched_mode(Window &w) {
 
 // Told before the mode changes, so that the watchdog notes the desktop's configuration first,
 // and again once the window shows the mode (switched_mode_shown).
-void switch_display_mode(const SDL_DisplayMode &mode) {
+void switch_display_mode(const SDL_DisplayMode &mode, int width, int height) {
     if (!switched.active)
         note_desktop_config();
     SDL_Rect primary{};
@@ -53,6 +55,8 @@ void switch_display_mode(const SDL_DisplayMode &mode) {
           primary.w, primary.h, primary.x, primary.y, mode.w, mode.h, mode.refresh_rate);
     tell_mode_watchdog_switched(primary.x, primary.y, mode.w, mode.h);
     switched.active = true;
+    switched.width = width;
+    switched.height = height;
     switched.mode = mode;
     fit_every_window();
 }

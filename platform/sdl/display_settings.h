@@ -23,8 +23,9 @@ void fit_to_switched_mode(Window &w);
 // on which output.
 void switched_mode_shown(Window &w);
 
-// ChangeDisplaySettingsA's two halves.
-void switch_display_mode(const SDL_DisplayMode &mode);
+// ChangeDisplaySettingsA's two halves. The program's mode of `width` x `height` is shown by
+// SDL's `mode`: one of that size, or the desktop's own where the layer scales the picture.
+void switch_display_mode(const SDL_DisplayMode &mode, int width, int height);
 void restore_display_mode();
 // The process is ending; SDL puts the desktop's mode back as it quits.
 void forget_switched_mode();

@@ -172,6 +172,17 @@ long long x11_screen_pixels() {
     return static_cast<long long>(screen->width_in_pixels) * screen->height_in_pixels;
 }
 
+bool x11_is_xwayland() {
+    if (!held)
+        return false;
+    static const char name[] = "XWAYLAND";
+    xcb_query_extension_reply_t *reply =
+        xcb_query_extension_reply(held, xcb_query_extension(held, sizeof name - 1, name), nullptr);
+    const bool present = reply && reply->present;
+    std::free(reply);
+    return present;
+}
+
 std::string x11_root_text(const char *name) {
     if (!held)
         return "";

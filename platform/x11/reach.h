@@ -15,6 +15,10 @@ bool reach_x11_display(std::string *why);
 // The pixels of the screen reached (its width times its height); 0 before it is reached.
 long long x11_screen_pixels();
 
+// Whether the screen reached is an XWayland's (it names itself by an extension of that name);
+// false before the display is reached.
+bool x11_is_xwayland();
+
 // The text of property `name` on the root window of the screen reached (AT_SPI_BUS, say);
 // empty where it has none, or before the display is reached.
 std::string x11_root_text(const char *name);

@@ -56,6 +56,18 @@ TEST(DisplayModes, AModeOfAnotherShapeIsPassedOverWhereOnlyTheOutputsShapeShows)
     EXPECT_TRUE(out_of_proportion({640, 480, 32, 60}, {1366, 1030, 32, 60}));
 }
 
+TEST(DisplayModes, TheDesktopsModeShowsScaledWhatFitsWithinIt) {
+    const Mode desktop{1920, 1080, 32, 60};
+    EXPECT_TRUE(shown_scaled_by(request(size_and_bits, 640, 480, 16), desktop));
+    EXPECT_TRUE(
+        shown_scaled_by(request(size_and_bits | DM_DISPLAYFREQUENCY, 640, 480, 16, 1), desktop));
+    EXPECT_FALSE(
+        shown_scaled_by(request(size_and_bits | DM_DISPLAYFREQUENCY, 640, 480, 16, 75), desktop));
+    EXPECT_FALSE(shown_scaled_by(request(size_and_bits, 2560, 1440, 16), desktop));
+    EXPECT_FALSE(shown_scaled_by(request(size_and_bits, 640, 1200, 16), desktop));
+    EXPECT_FALSE(shown_scaled_by(request(size_and_bits, 640, 480, 64), desktop));
+}
+
 TEST(DisplayModes, ThePrimaryIsSdlsFirstOnX11AndTheLastBoxsOutputOnWayland) {
     const std::vector<Area> outputs = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
     const Area on_second{1920, 0, 2560, 2048}; // a scaled output: same corner, other units

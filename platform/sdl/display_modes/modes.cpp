@@ -30,4 +30,14 @@ int choose(const DEVMODEA &request, const std::vector<Mode> &listed, const Mode 
     return -1;
 }
 
+bool shown_scaled_by(const DEVMODEA &request, const Mode &desktop) {
+    const DWORD fields = request.dmFields;
+    return !((fields & DM_PELSWIDTH) && request.dmPelsWidth > static_cast<DWORD>(desktop.width)) &&
+           !((fields & DM_PELSHEIGHT) &&
+             request.dmPelsHeight > static_cast<DWORD>(desktop.height)) &&
+           !((fields & DM_BITSPERPEL) && request.dmBitsPerPel > static_cast<DWORD>(desktop.bits)) &&
+           !((fields & DM_DISPLAYFREQUENCY) && request.dmDisplayFrequency > 1 &&
+             request.dmDisplayFrequency != static_cast<DWORD>(desktop.refresh));
+}
+
 } // namespace zelmvik::display_modes

@@ -25,4 +25,9 @@ int choose(const DEVMODEA &request, const std::vector<Mode> &listed, const Mode 
 // `output`'s size: by more than half a percent, which a scaled output's rounded size may be.
 bool out_of_proportion(const Mode &mode, const Mode &output);
 
+// Whether the desktop's own mode can show the request scaled, as Windows' GPU scaling shows a
+// smaller mode on a panel: every field the request names is within the desktop's (no larger,
+// no deeper, the frequency the default or the desktop's own).
+bool shown_scaled_by(const DEVMODEA &request, const Mode &desktop);
+
 } // namespace zelmvik::display_modes

@@ -19,6 +19,7 @@ namespace zelmvik::native {
 // Which of SDL's drivers the windows are on (neither before SDL's video has started).
 bool on_x11();
 bool on_wayland();
+bool on_xwayland();
 // Whether SDL 3 runs under SDL 2's API (sdl2-compat), rather than a classic SDL 2.
 bool sdl3_underneath();
 

@@ -33,8 +33,27 @@ bool give_mode(SDL_Window *window, const SDL_DisplayMode &mode) {
     return false;
 }
 
+// MEND sdl2-wayland-hidden-cursor-out-of-fullscreen
+// library: SDL 2.26 (Wayland; cage 0.1.4)
+// upstream: not reported
+// goes when: the releases served have no classic SDL 2 before 2.32 (later ones not seen to crash
+//   here, nor tried on cage)
+// SDL 2.26 on cage crashes in SDL_ShowCursor when the cursor was hidden while a window went
+// out of fullscreen: as the program shows it again on leaving its 640x480 mode. The cursor is
+// shown across the change and hidden again after it, which SDL takes without harm.
+static int set_fullscreen_state_showing_the_cursor(SDL_Window *window, bool fullscreen) {
+    const bool hidden = !fullscreen && on_wayland() && !sdl3_underneath() &&
+                        SDL_ShowCursor(SDL_QUERY) == SDL_DISABLE;
+    if (hidden)
+        SDL_ShowCursor(SDL_ENABLE);
+    const int result = set_fullscreen_state(window, fullscreen);
+    if (hidden)
+        SDL_ShowCursor(SDL_DISABLE);
+    return result;
+}
+
 bool set_fullscreen(SDL_Window *window, bool fullscreen) {
-    if (set_fullscreen_state(window, fullscreen) != 0) {
+    if (set_fullscreen_state_showing_the_cursor(window, fullscreen) != 0) {
         report("SDL cannot take a window %s fullscreen: %s", fullscreen ? "to" : "out of",
                SDL_GetError());
         return false;
