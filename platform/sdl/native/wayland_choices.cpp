@@ -61,27 +61,34 @@ bool on_a_wayland_compositor() {
 } // namespace
 
 // MEND sdl-wayland-libdecor
-// library: SDL 2.26 (crash: weston 10), any SDL without a libdecor plugin (hang: cage 0.1.4,
-//   a KWin without decorations)
+// library: SDL 2.26 (crash: weston 10), SDL 2.32 (hang: cage 0.2), any SDL without a libdecor
+//   plugin (hang: cage 0.1.4, a KWin without decorations)
 // upstream: not reported; SDL 2.26's libdecor configure handler dies on the frame of a window
 //   made after one was destroyed with its GL context
 // goes when: the releases served have no classic SDL before 2.32, and SDL stops waiting for a
-//   decoration plugin that is not there
-// Where the compositor draws no frames (weston) or asks clients to draw their own (cage),
-// SDL draws them through libdecor. SDL 2.26 then crashes on F1 (the window made after one
-// that went with its GL context), with a plugin or without; and with no plugin installed,
-// SDL waits for ever for the decorated window to be configured. There libdecor is not used,
-// and the window has no frame; where a plugin is installed and the SDL is one that rebuilds
-// safely, libdecor draws the frame. A user's own SDL_VIDEO_WAYLAND_ALLOW_LIBDECOR stands.
+//   libdecor frame that does not come
+// SDL draws a window's frame through libdecor where the compositor draws none. On a
+// compositor that offers to draw frames but answers that clients draw their own (cage, a
+// kiosk that shows every window whole anyway), SDL 2.32 then waits for ever for its second
+// window; SDL 2.26 crashes on F1 (the window made after one that went with its GL context),
+// with a plugin or without; and with no plugin installed, any SDL waits for ever for the
+// decorated window to be configured. So libdecor is used only where the compositor offers
+// no frames at all (weston), a plugin is installed, and the SDL rebuilds safely; elsewhere
+// the window has the compositor's frame, or none. A user's own
+// SDL_VIDEO_WAYLAND_ALLOW_LIBDECOR stands.
 void choose_decorations() {
-    if (std::getenv("SDL_VIDEO_WAYLAND_ALLOW_LIBDECOR"))
+    if (std::getenv("SDL_VIDEO_WAYLAND_ALLOW_LIBDECOR") || !on_a_wayland_compositor())
         return;
+    WaylandCompositor compositor;
+    const bool offers_frames = ask_wayland_compositor(&compositor) && compositor.server_decorations;
     const bool safe = !classic_sdl_before(2, 32), plugin = libdecor_plugin_installed();
+    const bool libdecor = !offers_frames && safe && plugin;
     trace(Channel::windows, "Wayland decorations: %s",
-          safe && plugin ? "the compositor's, or libdecor's where it draws none"
-          : !plugin      ? "the compositor's, or none: no libdecor plugin is installed"
-                         : "the compositor's, or none: this SDL crashes on libdecor's frames");
-    if (!(safe && plugin))
+          offers_frames ? "the compositor's, or none where it leaves them to the program"
+          : libdecor    ? "libdecor's: the compositor draws none"
+          : !plugin     ? "none: the compositor draws none and no libdecor plugin is installed"
+                        : "none: the compositor draws none and this SDL crashes on libdecor's");
+    if (!libdecor)
         SDL_SetHint("SDL_VIDEO_WAYLAND_ALLOW_LIBDECOR", "0");
 }
 
