@@ -41,20 +41,20 @@ void end_window(HWND hwnd, WindowEnd how) {
 }
 
 bool make_sdl_window(Window &w, const PixelFormat *format) {
-    native::WindowSpec spec;
-    spec.title = w.title;
-    spec.at = w.placed_by_system ? SDL_Point{static_cast<int>(SDL_WINDOWPOS_UNDEFINED),
-                                             static_cast<int>(SDL_WINDOWPOS_UNDEFINED)}
-                                 : to_sdl_position(w.x, w.y);
-    spec.width = w.width;
-    spec.height = w.height;
-    spec.visible = w.visible;
-    spec.captioned = (w.style & WS_CAPTION) == WS_CAPTION;
-    spec.resizable = (w.style & WS_THICKFRAME) != 0;
-    spec.fullscreen = w.fullscreen;
-    spec.mode = switched_display_mode();
+    native::WindowRequest wanted;
+    wanted.title = w.title;
+    wanted.at = w.placed_by_system ? SDL_Point{static_cast<int>(SDL_WINDOWPOS_UNDEFINED),
+                                               static_cast<int>(SDL_WINDOWPOS_UNDEFINED)}
+                                   : to_sdl_position(w.x, w.y);
+    wanted.width = w.width;
+    wanted.height = w.height;
+    wanted.visible = w.visible;
+    wanted.captioned = (w.style & WS_CAPTION) == WS_CAPTION;
+    wanted.resizable = (w.style & WS_THICKFRAME) != 0;
+    wanted.fullscreen = w.fullscreen;
+    wanted.mode = switched_display_mode();
     PixelFormat actual{};
-    SDL_Window *sdl = native::make(spec, format, &actual);
+    SDL_Window *sdl = native::make(wanted, format, &actual);
     if (!sdl)
         return false;
     w.sdl.reset(sdl);

@@ -43,7 +43,7 @@ class BoundedWait {
 };
 
 // What an SDL window is made from.
-struct WindowSpec {
+struct WindowRequest {
     std::string title; // UTF-8
     SDL_Point at;      // SDL's position, or SDL_WINDOWPOS_UNDEFINED(_DISPLAY)
     int width, height;
@@ -58,7 +58,7 @@ struct WindowSpec {
 // Makes an SDL window, an OpenGL one for `format` when given, noting in *actual what its
 // visual really has (on X11, the GLX config closest to `format`). Null, with SDL's reason
 // reported, when SDL refuses.
-SDL_Window *make(const WindowSpec &spec, const PixelFormat *format, PixelFormat *actual);
+SDL_Window *make(const WindowRequest &wanted, const PixelFormat *format, PixelFormat *actual);
 
 // Destroys a window made here (a Wayland window with the keyboard is first kept, hidden, until
 // the keyboard has left it).

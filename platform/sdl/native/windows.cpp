@@ -20,15 +20,15 @@ namespace {
 // Every window made here and not yet destroyed.
 std::set<SDL_Window *> made;
 
-Uint32 flags_of(const WindowSpec &spec, bool opengl) {
-    Uint32 flags = spec.visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
-    if (!spec.captioned)
+Uint32 flags_of(const WindowRequest &wanted, bool opengl) {
+    Uint32 flags = wanted.visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
+    if (!wanted.captioned)
         flags |= SDL_WINDOW_BORDERLESS;
-    if (spec.resizable)
+    if (wanted.resizable)
         flags |= SDL_WINDOW_RESIZABLE;
     if (opengl)
         flags |= SDL_WINDOW_OPENGL;
-    if (spec.fullscreen)
+    if (wanted.fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN;
     return flags;
 }
@@ -118,14 +118,14 @@ SDL_Window *any_made_window() {
     return made.empty() ? nullptr : *made.begin();
 }
 
-SDL_Window *make(const WindowSpec &spec, const PixelFormat *format, PixelFormat *actual) {
+SDL_Window *make(const WindowRequest &wanted, const PixelFormat *format, PixelFormat *actual) {
     PixelFormat got{};
     std::string visual = format ? visual_for(*format, &got) : "";
     if (format)
         apply_gl_attributes(*format);
     SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, visual.c_str());
-    SDL_Window *sdl = SDL_CreateWindow(spec.title.c_str(), spec.at.x, spec.at.y, spec.width,
-                                       spec.height, flags_of(spec, format != nullptr));
+    SDL_Window *sdl = SDL_CreateWindow(wanted.title.c_str(), wanted.at.x, wanted.at.y, wanted.width,
+                                       wanted.height, flags_of(wanted, format != nullptr));
     SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, "");
     if (!sdl) {
         report("SDL cannot make %s window: %s", format ? "an OpenGL" : "a", SDL_GetError());
@@ -133,15 +133,15 @@ SDL_Window *make(const WindowSpec &spec, const PixelFormat *format, PixelFormat 
     }
     made.insert(sdl);
     trace(Channel::windows, "SDL window %u: %s%dx%d%s%s%s, visual %s", SDL_GetWindowID(sdl),
-          format ? "OpenGL, " : "", spec.width, spec.height, spec.fullscreen ? ", fullscreen" : "",
-          spec.captioned ? ", with a title bar" : "", spec.visible ? ", shown" : "",
-          visual.empty() ? "SDL's own" : visual.c_str());
+          format ? "OpenGL, " : "", wanted.width, wanted.height,
+          wanted.fullscreen ? ", fullscreen" : "", wanted.captioned ? ", with a title bar" : "",
+          wanted.visible ? ", shown" : "", visual.empty() ? "SDL's own" : visual.c_str());
     guard_compositor_connection(sdl);
     // No text, only keys (video.cpp), in this window too, whatever the SDL underneath does for
     // a new window.
     SDL_StopTextInput();
-    if (spec.fullscreen && spec.mode)
-        give_mode(sdl, *spec.mode);
+    if (wanted.fullscreen && wanted.mode)
+        give_mode(sdl, *wanted.mode);
     if (format && actual)
         *actual = got;
     return sdl;
