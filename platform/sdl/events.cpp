@@ -1,4 +1,5 @@
 #include "platform/dialog/box.h"
+#include "platform/report/trace.h"
 #include "platform/sdl/keys.h"
 #include "platform/sdl/layer.h"
 #include "platform/sdl/messages.h"
@@ -50,6 +51,9 @@ static void window_event(const SDL_WindowEvent &e) {
         break;
     }
     case SDL_WINDOWEVENT_FOCUS_GAINED:
+        // Typed keys reach the window from here on: what a person waits for before typing.
+        trace(Channel::windows, "window %p has the desktop's keyboard",
+              static_cast<void *>(w->hwnd));
         activate(w->hwnd, Delivery::posted, e.timestamp);
         set_focus(w->hwnd, Delivery::posted, e.timestamp);
         break;
