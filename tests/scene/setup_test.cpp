@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cmath>
+#include <ostream>
 
 namespace {
 
@@ -84,6 +85,10 @@ struct ResizeCase {
     double aspect; // 0: gluPerspective refuses it and leaves the identity
 };
 
+void PrintTo(const ResizeCase &c, std::ostream *os) {
+    *os << c.width << "x" << c.height;
+}
+
 class ResizeTest : public SceneTest, public ::testing::WithParamInterface<ResizeCase> {};
 
 TEST_P(ResizeTest, ViewportAndProjectionFitTheClientArea) {
@@ -107,4 +112,7 @@ TEST_P(ResizeTest, ViewportAndProjectionFitTheClientArea) {
 INSTANTIATE_TEST_SUITE_P(Sizes, ResizeTest,
                          ::testing::Values(ResizeCase{640, 480, 480, 640.0 / 480.0},
                                            ResizeCase{640, 0, 1, 640.0}, ResizeCase{0, 0, 1, 0.0},
-                                           ResizeCase{800, 600, 600, 800.0 / 600.0}));
+                                           ResizeCase{800, 600, 600, 800.0 / 600.0}),
+                         [](const ::testing::TestParamInfo<ResizeCase> &info) {
+                             return ::testing::PrintToString(info.param);
+                         });
